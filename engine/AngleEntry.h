@@ -1,0 +1,33 @@
+#pragma once
+// The angle lives in the entry fields of the main window; these are their texts.
+
+#include <string>
+#include <string_view>
+
+namespace orvanel {
+
+struct EntryFields {
+    std::string radians;  // with optional sign, at most 13 typed characters
+    std::string toAdd;    // second value for adding and subtracting, at most 13
+    std::string degrees;  // magnitude only, at most 8
+    std::string minutes;  // at most 5
+    std::string seconds;  // at most 5
+    std::string sign;     // caption of the sign label: "" positive, anything else negative
+    bool operator==(const EntryFields&) const = default;
+};
+
+inline constexpr int kDegreesMaxLength = 8;
+inline constexpr int kMinutesMaxLength = 5;
+inline constexpr int kSecondsMaxLength = 5;
+inline constexpr int kRadiansMaxLength = 13;
+
+// Reads a degrees, minutes or seconds field. Only digits and one decimal separator are
+// accepted; the separator is "," when the text holds a comma (then `usedComma` is true), else
+// ".". Unacceptable text sets `bad` and returns -1; acceptable text leaves `bad` untouched, so
+// one flag can collect several fields. The empty text and a lone separator read as 0.
+double ParseAngleField(std::string_view text, bool& bad, bool& usedComma);
+
+// Empties the five entry fields and the sign.
+void ClearInput(EntryFields& fields);
+
+} // namespace orvanel

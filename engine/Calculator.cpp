@@ -1,0 +1,259 @@
+#include "Calculator.h"
+
+#include "Rad2Deg.h"
+#include "StrProc.h"
+
+#include <cmath>
+#include <string>
+
+namespace orvanel {
+namespace {
+
+Outcome Refuse(std::string_view text, std::string_view title, MessageStyle style,
+               FocusTarget focus) {
+    Outcome outcome;
+    outcome.message = Message{std::string(text), std::string(title), style};
+    outcome.focus = focus;
+    return outcome;
+}
+
+bool HasComma(std::string_view text) { return text.find(',') != std::string_view::npos; }
+
+double ReadField(std::string_view text, bool commaMode) {
+    return ReadLeadingNumber(commaMode ? ReplaceChar(text, ',', '.') : std::string(text));
+}
+
+// A magnitude typed as one turn to four decimals (6.2832) counts as exactly one turn.
+double SnapToFullTurn(double r) { return r >= 6.28318530717959 && r <= 6.2832 ? TwoPi : r; }
+
+bool WithinOneTurn(double x) { return x >= -TwoPi && x <= TwoPi; }
+
+std::string DecimalText(double x, int decimals, bool commaMode, const NumberFormat& format) {
+    return ApplySeparator(AddLeadingZero(FormatFixed(x, decimals, format)), commaMode);
+}
+
+// Whole degrees with decimal minutes, the minutes measured from the whole degrees shown.
+std::string DecimalMinutesText(double r, const CalcSettings& settings, bool commaMode) {
+    const double deg = std::fabs(r) / TwoPi * 360;
+    double whole = std::floor(deg + 0.00001);
+    double minutes = (deg - whole) * 60;
+    const int decimals = ResolveDecimals(settings.sigFigs - 4, settings.format);
+    // Minutes that would read 60 once rounded for display belong to the next degree.
+    if (RoundHalfEven(minutes, decimals) >= 60) {
+        whole += 1;
+        minutes = 0;
+    }
+    return (r <= -0.000001 ? "-" : "") + IntToStr(static_cast<int>(whole)) + "°" +
+           DecimalText(minutes, decimals, commaMode, settings.format) + "'";
+}
+
+std::string DegreePart(double r, const CalcSettings& settings, bool commaMode) {
+    const OutputOptions& options = settings.options;
+    if (options.outputInDecimal && options.decimalDegrees) {
+        return DecimalText(r / TwoPi * 360, settings.sigFigs - 2, commaMode, settings.format) +
+               "°";
+    }
+    if (options.outputInDecimal) {
+        return DecimalMinutesText(r, settings, commaMode);
+    }
+    return options.roundToMinutes ? Rad2DegMin(r) : Rad2DegMinSec(r);
+}
+
+struct WholeDms {
+    int d = 0, m = 0, s = 0;
+};
+
+// The entry fields' degrees, minutes and seconds for a non-negative angle in degrees.
+WholeDms SplitDegrees(double deg, bool roundToMinutes) {
+    WholeDms dms;
+    dms.d = static_cast<int>(std::floor(deg));
+    if (roundToMinutes) {
+        dms.m = static_cast<int>(RoundWhole((deg - dms.d) * 60));
+    } else {
+        const double x = (deg - dms.d) * 60;
+        dms.m = static_cast<int>(std::floor(x));
+        dms.s = static_cast<int>(RoundWhole((x - dms.m) * 60));
+    }
+    if (dms.s == 60) {
+        dms.s = 0;
+        if (++dms.m == 60) {
+            dms.m = 0;
+            ++dms.d;
+        }
+    }
+    if (dms.m == 60) {
+        dms.m = 0;
+        ++dms.d;
+    }
+    return dms;
+}
+
+std::string OperandText(double x, bool commaMode) {
+    const std::string text = AddLeadingZero(GeneralNumberText(x));
+    return commaMode ? ReplaceChar(text, '.', ',') : text;
+}
+
+} // namespace
+
+Outcome ConvertDegreesToRadians(EntryFields& fields, const CalcSettings& settings) {
+    fields.degrees = TrimBlanks(fields.degrees);
+    fields.minutes = TrimBlanks(fields.minutes);
+    fields.seconds = TrimBlanks(fields.seconds);
+    if (fields.degrees.empty() && fields.minutes.empty() && fields.seconds.empty()) {
+        return {};
+    }
+    bool bad = false;
+    bool degreesComma = false;
+    bool otherComma = false; // the minutes and seconds fields do not choose the separator
+    for (std::string* field : {&fields.degrees, &fields.minutes, &fields.seconds}) {
+        if (field->empty()) {
+            *field = "0";
+        }
+    }
+    const double d = ParseAngleField(fields.degrees, bad, degreesComma);
+    const double m = ParseAngleField(fields.minutes, bad, otherComma);
+    const double s = ParseAngleField(fields.seconds, bad, otherComma);
+
+    if (bad) {
+        return Refuse("Invalid input for degrees, minutes or seconds.", kDeg2RadCaption,
+                      MessageStyle::Exclamation, FocusTarget::Unchanged);
+    }
+    if (!(d >= 0 && d <= 360) || (d == 360 && (m > 0 || s > 0))) {
+        return Refuse("Degrees out of range", kDeg2RadCaption, MessageStyle::Information,
+                      FocusTarget::Degrees);
+    }
+    if (!(m >= 0 && m <= 59)) {
+        return Refuse("Minutes out of range", kDeg2RadCaption, MessageStyle::Information,
+                      FocusTarget::Minutes);
+    }
+    if (!(s >= 0 && s <= 59)) {
+        return Refuse("Seconds out of range", kDeg2RadCaption, MessageStyle::Information,
+                      FocusTarget::Seconds);
+    }
+
+    const double total = (m / 60 + d) + s / 3600;
+    const double r = (total / 360) * TwoPi;
+    const std::string sign = fields.sign.empty() ? "" : "-";
+    fields.radians =
+        ApplySeparator(sign + FormatFixed(r, settings.sigFigs - 1, settings.format), degreesComma);
+
+    Outcome outcome;
+    outcome.paneAppend = sign + GeneralNumberText(d) + "°" + GeneralNumberText(m) + "'" +
+                         GeneralNumberText(s) + "\" = " + fields.radians + " radians" +
+                         std::string(kCrLf);
+    if (degreesComma) {
+        outcome.paneAppend = ReplaceChar(outcome.paneAppend, '.', ',');
+        outcome.paneCommas = true;
+    }
+    return outcome;
+}
+
+Outcome ConvertRadiansToDegrees(EntryFields& fields, const CalcSettings& settings) {
+    if (fields.radians.empty()) {
+        return {};
+    }
+    const bool commaMode = HasComma(fields.radians);
+    const double v = ReadField(fields.radians, commaMode);
+    const bool negative = v < 0;
+    double r = SnapToFullTurn(std::fabs(v));
+    if (!(r <= TwoPi)) {
+        return Refuse("Radians out of range", kRad2DegCaption, MessageStyle::Information,
+                      FocusTarget::Radians);
+    }
+    // Rounding can lift a value just below one turn into the snap range, hence the second snap.
+    r = SnapToFullTurn(RoundHalfEven(r, settings.sigFigs));
+    fields.radians = (negative ? "-" : "") +
+                     DecimalText(r, settings.sigFigs - 1, commaMode, settings.format);
+
+    const WholeDms dms = SplitDegrees(r / TwoPi * 360, settings.options.roundToMinutes);
+    fields.degrees = IntToStr(dms.d);
+    fields.minutes = IntToStr(dms.m);
+    fields.seconds = settings.options.roundToMinutes ? "" : IntToStr(dms.s);
+    fields.sign = negative ? "-" : "";
+    if (negative) {
+        r = -r;
+    }
+
+    Outcome outcome;
+    if (fields.radians == "1" || fields.radians == "-1") {
+        outcome.paneAppend = fields.radians + " radian = ";
+    } else {
+        outcome.paneAppend = fields.radians + " radians = ";
+    }
+    outcome.paneAppend += DegreePart(r, settings, commaMode) + std::string(kCrLf);
+    return outcome;
+}
+
+double Mod2Pi(double x) {
+    while (x < 0) {
+        x += TwoPi;
+    }
+    while (x >= TwoPi) {
+        x -= TwoPi;
+    }
+    return x;
+}
+
+Outcome PlusMinus(EntryFields& fields, PlusMinusIndex index, const CalcSettings& settings) {
+    if (index == PlusMinusIndex::Move) {
+        fields.toAdd = fields.radians;
+        fields.radians.clear();
+        return {};
+    }
+    if (fields.toAdd.empty()) {
+        return {};
+    }
+    if (fields.radians.empty()) {
+        fields.radians = "0";
+    }
+    const bool add = index == PlusMinusIndex::Add;
+    const std::string_view title = add ? "Add" : "Subtract'";
+    const int decimals = std::max(settings.sigFigs - 1, 0);
+    const bool commaMode = HasComma(fields.radians);
+
+    double x1 = ReadField(fields.radians, commaMode);
+    if (!WithinOneTurn(x1)) {
+        return Refuse("Radians out of range", title, MessageStyle::Information,
+                      FocusTarget::Radians);
+    }
+    x1 = RoundHalfEven(x1, decimals);
+    fields.radians = OperandText(x1, commaMode);
+    const std::string a = fields.radians;
+
+    double x2 = ReadField(fields.toAdd, commaMode);
+    if (!WithinOneTurn(x2)) {
+        return Refuse("Second value out of range", title, MessageStyle::Information,
+                      FocusTarget::ToAdd);
+    }
+    x2 = RoundHalfEven(x2, decimals);
+    fields.toAdd = OperandText(x2, commaMode);
+    const std::string b = fields.toAdd;
+
+    const double x = RoundHalfEven(Mod2Pi(add ? x1 + x2 : x1 - x2), decimals);
+    fields.radians = ApplySeparator(FormatFixed(x, decimals, settings.format), commaMode);
+
+    Outcome outcome;
+    if (settings.options.showPlusMinus) {
+        outcome.paneAppend = "(" + a + (add ? " + " : " - ") + b + ") mod 2pi = " +
+                             fields.radians + std::string(kCrLf);
+    }
+    return outcome;
+}
+
+Outcome ChangeSign(EntryFields& fields, bool deg2RadFocusable) {
+    fields.degrees = TrimBlanks(fields.degrees);
+    fields.minutes = TrimBlanks(fields.minutes);
+    fields.seconds = TrimBlanks(fields.seconds);
+    if (fields.degrees.empty() && fields.minutes.empty() && fields.seconds.empty()) {
+        fields.sign.clear();
+    } else {
+        fields.sign = fields.sign == "-" ? "" : "-";
+    }
+    Outcome outcome;
+    if (deg2RadFocusable) {
+        outcome.focus = FocusTarget::Deg2RadButton;
+    }
+    return outcome;
+}
+
+} // namespace orvanel

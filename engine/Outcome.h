@@ -1,0 +1,31 @@
+#pragma once
+// What a calculator operation asks the window to do once it has updated the fields.
+
+#include <optional>
+#include <string>
+
+namespace orvanel {
+
+enum class MessageStyle { Exclamation = 48, Information = 64 };
+
+struct Message {
+    std::string text;
+    std::string title;
+    MessageStyle style = MessageStyle::Exclamation;
+    bool operator==(const Message&) const = default;
+};
+
+// Controls an operation may hand the focus to. A text field gets it with the caret at the end
+// of its text.
+enum class FocusTarget { Unchanged, Radians, ToAdd, Degrees, Minutes, Seconds, Deg2RadButton };
+
+struct Outcome {
+    std::optional<Message> message; // shown after the fields are written
+    FocusTarget focus = FocusTarget::Unchanged; // applied after the message is closed
+    std::string paneAppend;          // text to add at the end of the results pane
+    bool paneCommas = false;         // turn every "." already in the pane into ","
+};
+
+inline constexpr std::string_view kCrLf = "\r\n";
+
+} // namespace orvanel

@@ -1,0 +1,159 @@
+#include "StrProc.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+namespace orvanel {
+namespace {
+
+// Decodes UTF-8 leniently: a byte that does not start a valid sequence becomes U+FFFD, so any
+// byte string round-trips into something printable instead of failing.
+std::u32string Decode(std::string_view text) {
+    std::u32string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2
+                                  : (lead >> 3) == 0x1E ? 3 : -1;
+        char32_t cp = extra == 0 ? lead : extra == 1 ? lead & 0x1F : extra == 2 ? lead & 0x0F
+                                                                                : lead & 0x07;
+        bool valid = extra >= 0;
+        for (int k = 1; valid && k <= extra; ++k) {
+            if (i + k >= text.size()) {
+                valid = false;
+                break;
+            }
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next >> 6) != 0x2) {
+                valid = false;
+                break;
+            }
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        if (!valid) {
+            out.push_back(U'\uFFFD');
+            ++i;
+            continue;
+        }
+        out.push_back(cp);
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return out;
+}
+
+std::string Encode(std::u32string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t cp : text) {
+        if (cp < 0x80) {
+            out.push_back(static_cast<char>(cp));
+        } else if (cp < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else if (cp < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
+    }
+    return out;
+}
+
+// The thirty accented capitals of the single-byte code page, paired by position with their
+// small letters (the same pairs Unicode lower-casing gives).
+constexpr std::u32string_view kCapitals = U"ŠŸÀÁÂÃÄÅÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝ";
+constexpr std::u32string_view kSmalls = U"šÿàáâãäåçèéêëìíîïðñòóôõöøùúûüý";
+static_assert(kCapitals.size() == 30 && kSmalls.size() == 30);
+
+char32_t FoldChar(char32_t c) {
+    if (c >= U'A' && c <= U'Z') {
+        return c + (U'a' - U'A');
+    }
+    if (const auto at = kCapitals.find(c); at != std::u32string_view::npos) {
+        return kSmalls[at];
+    }
+    return c;
+}
+
+std::u32string Fold(std::u32string_view text) {
+    std::u32string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), FoldChar);
+    return out;
+}
+
+} // namespace
+
+std::int32_t CountOccurrences(std::string_view text, std::string_view pattern) {
+    if (text.empty() || pattern.empty()) {
+        return 0;
+    }
+    std::int32_t count = 0;
+    for (auto at = text.find(pattern); at != std::string_view::npos;
+         at = text.find(pattern, at + pattern.size())) {
+        ++count;
+    }
+    return count;
+}
+
+std::string IntToStr(std::int32_t n) {
+    std::array<char, 16> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), n);
+    return {buffer.data(), result.ptr};
+}
+
+std::string SafeLeft(std::string_view text, std::int32_t n) {
+    if (n <= 0) {
+        return {};
+    }
+    const std::u32string chars = Decode(text);
+    if (static_cast<std::size_t>(n) >= chars.size()) {
+        return std::string(text);
+    }
+    return Encode(std::u32string_view(chars).substr(0, static_cast<std::size_t>(n)));
+}
+
+std::string ReplaceNoCase(std::string_view text, std::string_view find,
+                          std::string_view replacement) {
+    if (find.empty()) {
+        return std::string(text);
+    }
+    // Folding maps one character to one character, so the folded copy stays aligned with the
+    // text through every replacement. The search resumes after the inserted text: resuming
+    // inside it would loop forever whenever the replacement contains what is searched for.
+    std::u32string current = Decode(text);
+    std::u32string folded = Fold(current);
+    const std::u32string foldedFind = Fold(Decode(find));
+    const std::u32string replace = Decode(replacement);
+    const std::u32string foldedReplace = Fold(replace);
+    for (std::size_t at = folded.find(foldedFind); at != std::u32string::npos;
+         at = folded.find(foldedFind, at + replace.size())) {
+        current.replace(at, foldedFind.size(), replace);
+        folded.replace(at, foldedFind.size(), foldedReplace);
+    }
+    return Encode(current);
+}
+
+std::string FoldToLower(std::string_view text) { return Encode(Fold(Decode(text))); }
+
+std::string ReplaceChar(std::string_view text, char from, char to) {
+    std::string out(text);
+    std::replace(out.begin(), out.end(), from, to);
+    return out;
+}
+
+std::string TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+} // namespace orvanel

@@ -1,0 +1,37 @@
+#pragma once
+// Small text procedures shared by the calculator and the publisher link.
+// Texts are UTF-8; "characters" below are Unicode code points.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orvanel {
+
+// Non-overlapping occurrences of `pattern` in `text`, matched exactly (letter case counts).
+// 0 when either text is empty.
+std::int32_t CountOccurrences(std::string_view text, std::string_view pattern);
+
+// Decimal text of a whole number: no leading blank, "-" for a negative number.
+std::string IntToStr(std::int32_t n);
+
+// The first n characters of `text`; empty when n <= 0, the whole text when n reaches its length.
+std::string SafeLeft(std::string_view text, std::int32_t n);
+
+// `text` with every occurrence of `find` replaced by `replacement`. Occurrences are found on
+// both texts folded to lower case (ASCII letters and the Latin-1 capitals); the search resumes
+// just after each inserted replacement.
+// `find` must not be empty; an empty `find` returns the text unchanged.
+std::string ReplaceNoCase(std::string_view text, std::string_view find,
+                          std::string_view replacement);
+
+// Lower-case folding used by ReplaceNoCase, exposed for the publisher link's extension text.
+std::string FoldToLower(std::string_view text);
+
+// `text` with every `from` character replaced by `to`.
+std::string ReplaceChar(std::string_view text, char from, char to);
+
+// `text` without leading and trailing space characters (tabs are kept).
+std::string TrimBlanks(std::string_view text);
+
+} // namespace orvanel
