@@ -1,0 +1,28 @@
+#pragma once
+// The results pane: a plain-text editor that result lines are appended to. Lines arrive ended
+// by CR LF and leave the pane, when copied, ended by CR LF; inside, each line is one block.
+
+#include <QPlainTextEdit>
+
+namespace orvanel {
+
+class OutputPane : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    explicit OutputPane(QWidget* parent);
+
+    // Appends at the end without touching the rest of the document, then puts the caret at the
+    // end so the new line is in view. With `pointsToCommas`, every "." already in the pane
+    // becomes "," first.
+    void appendResult(const QString& crlfText, bool pointsToCommas);
+
+    // The selection when there is one, else the whole pane; line breaks as CR LF.
+    QString copyText() const;
+    QString wholeText() const;
+
+private:
+    void replacePointsWithCommas();
+};
+
+} // namespace orvanel

@@ -1,0 +1,22 @@
+#include "SignLabel.h"
+
+namespace orvanel {
+
+SignLabel::SignLabel(QWidget* parent) : QLabel(parent) {}
+
+void SignLabel::setCaption(const QString& caption) {
+    m_caption = caption;
+    refresh();
+}
+
+void SignLabel::setSymbolFace() {
+    // The label keeps its own face: only the drawing of "-" changes to a true minus sign.
+    m_symbolFace = true;
+    refresh();
+}
+
+void SignLabel::refresh() {
+    setText(m_symbolFace ? QString(m_caption).replace(QChar('-'), QChar(0x2212)) : m_caption);
+}
+
+} // namespace orvanel

@@ -1,0 +1,28 @@
+#pragma once
+// The sign of the degrees-minutes-seconds angle. Its caption is "" or "-" for every reader;
+// once the sign has been toggled it draws the "-" as a true minus sign (U+2212).
+
+#include <QLabel>
+
+namespace orvanel {
+
+class SignLabel : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+
+public:
+    explicit SignLabel(QWidget* parent);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString& caption);
+    // From now on a "-" caption is drawn as a minus sign rather than a hyphen.
+    void setSymbolFace();
+
+private:
+    void refresh();
+
+    QString m_caption;
+    bool m_symbolFace = false;
+};
+
+} // namespace orvanel

@@ -1,0 +1,142 @@
+#pragma once
+// The calculator's one window.
+//
+// How a key press becomes a result: every control is wired to a handler named after it
+// (cmdDeg2Rad_Click, txbDegrees_KeyUp, ...). A handler copies the texts of the entry fields,
+// the sign label, the options and SigFigs into plain values, hands them to a command of the
+// angle engine (Calculator.h), then applies what the command returns: the rewritten fields
+// first, then the line appended to the results pane, then a message box if any, and last the
+// focus. The window keeps no calculator state of its own beyond SigFigs and
+// blnStartUpCompleted; the angle lives in the controls. Desktop services (message boxes,
+// clipboard, browser, screen, ending the program) come in through Services so tests can
+// replace them.
+
+#include "Calculator.h"
+#include "Platform.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace orvanel {
+
+class OutputPane;
+class SignLabel;
+class frmView;
+
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Services {
+        MessageSink& messages;
+        Clipboard& clipboard;
+        UrlOpener& urls;
+        const ScreenInfo& screen;
+        ProgramControl& program;
+        frmView& viewer;
+        NumberFormat numberFormat;
+        QString helpPath;
+    };
+
+    static constexpr std::uint32_t kWindowColour = 0x00808000; // &H00BBGGRR: teal
+    static constexpr std::uint32_t kWhite = 0x00FFFFFF;
+    static constexpr std::uint32_t kLinkColour = 0x00D8AD6E;
+
+    explicit frmMain(Services services);
+
+    bool blnStartUpCompleted() const { return m_startUpCompleted; }
+    std::int16_t SigFigs() const { return m_sigFigs; }
+
+    // Handlers, named after their control and event.
+    void Form_Load();
+    void Form_Unload();
+    void cmdQuit_Click();
+    void cmdClear_Click(int index);
+    void cmdDeg2Rad_Click();
+    void cmdRad2Deg_Click();
+    void cmdPlusMinus_Click(int index);
+    void cmdChangeSign_Click();
+    void txbRadians_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
+    void txbDegrees_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
+    void txbMinutes_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
+    void txbSeconds_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
+    void chkDecimal_Click();
+    void chkRoundToMinutes_Click();
+    void cboDecimalPlaces_Click();
+    void txbOutput_MouseUp(int button, Qt::KeyboardModifiers shift, int x, int y);
+    void cmdCopyOutput_Click();
+    void cmdHelp_Click();
+    void lblCopyright_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createFrame1();
+    void createFrame2();
+    void createWindowControls();
+    void setTabOrder();
+    void wireEvents();
+    void SetDefaultOptions();
+    void UpdateCopyButton();
+
+    EntryFields readFields() const;
+    void writeFields(const EntryFields& fields);
+    CalcSettings settings() const;
+    void apply(const Outcome& outcome);
+    void focusOn(FocusTarget target);
+    bool handleEntryKey(QObject* watched, QEvent* event);
+
+    Services m_services;
+    std::int16_t m_sigFigs = 0;
+    bool m_startUpCompleted = false;
+    // The field that received the press of the Enter key now being released. A release
+    // whose press went elsewhere (to a message box it closed) must not convert again.
+    QObject* m_enterPressedIn = nullptr;
+
+    QGroupBox* Frame1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* txbRadians = nullptr;
+    std::array<QPushButton*, 3> cmdPlusMinus{};
+    QLineEdit* txbToAdd = nullptr;
+    QPushButton* cmdRad2Deg = nullptr;
+    QCheckBox* chkRoundToMinutes = nullptr;
+    QCheckBox* chkDecimal = nullptr;
+    QRadioButton* optDecDegrees = nullptr;
+    QRadioButton* optDecMinutes = nullptr;
+
+    QGroupBox* Frame2 = nullptr;
+    SignLabel* lblSign = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* txbDegrees = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* txbMinutes = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* txbSeconds = nullptr;
+    QPushButton* cmdDeg2Rad = nullptr;
+    QPushButton* cmdChangeSign = nullptr;
+
+    QCheckBox* chkShowPlusMinus = nullptr;
+    QLabel* Label5 = nullptr;
+    QComboBox* cboDecimalPlaces = nullptr;
+    OutputPane* txbOutput = nullptr;
+    std::array<QPushButton*, 2> cmdClear{};
+    QPushButton* cmdHelp = nullptr;
+    QPushButton* cmdQuit = nullptr;
+    QPushButton* cmdCopyOutput = nullptr;
+    QLabel* lblCopyright = nullptr;
+};
+
+} // namespace orvanel

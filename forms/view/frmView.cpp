@@ -1,0 +1,196 @@
+#include "frmView.h"
+
+#include "Platform.h"
+#include "TextFileSource.h"
+#include "Twips.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace orvanel {
+namespace {
+
+constexpr int kMinWidthTwips = 8000;
+constexpr int kMinHeightTwips = 2000;
+constexpr int kCopyWidthTwips = 3270;
+constexpr int kCopySelectionWidthTwips = 4425;
+
+const QString kHeader = QStringLiteral(
+    "NOTE: This file is too large to display entirely in this textbox.\r\n"
+    "To view the entire contents of the file load it into NotePad,\r\n"
+    "WordPad or some other text editor.\r\n\r\n");
+const QString kTrailer =
+    QStringLiteral("NOTE: Entire contents of file have not been displayed.\r\n");
+
+QString CopyLabel() { return QStringLiteral("Copy to clipboard"); }
+
+} // namespace
+
+frmView::frmView(TextFileSource& files, MessageSink& messages, Clipboard& clipboard)
+    : m_files(files), m_messages(messages), m_clipboard(clipboard),
+      txbText1(new QPlainTextEdit(this)), cmdClose(new QPushButton(this)),
+      cmdCopyToClipboard(new QPushButton(this)) {
+    setObjectName(QStringLiteral("frmView"));
+    setWindowTitle(QStringLiteral("Viewing"));
+    setFont(QFont(QStringLiteral("Arial"), 10));
+    resize(Px(11670), Px(6585));
+
+    txbText1->setObjectName(QStringLiteral("txbText1"));
+    txbText1->setGeometry(TwipsRect(105, 105, 11460, 5760));
+    txbText1->setReadOnly(true);
+    txbText1->setTabChangesFocus(true);
+    txbText1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txbText1->viewport()->installEventFilter(this);
+
+    const QFont tahoma(QStringLiteral("Tahoma"), 10);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setGeometry(TwipsRect(9825, 6000, 1740, 330));
+    cmdClose->setText(QStringLiteral("Close"));
+    cmdClose->setFont(tahoma);
+    cmdCopyToClipboard->setObjectName(QStringLiteral("cmdCopyToClipboard"));
+    cmdCopyToClipboard->setGeometry(TwipsRect(120, 6000, 2220, 330));
+    cmdCopyToClipboard->setText(CopyLabel());
+    cmdCopyToClipboard->setFont(tahoma);
+    setTabOrder(txbText1, cmdClose);
+    setTabOrder(cmdClose, cmdCopyToClipboard);
+
+    connect(cmdClose, &QPushButton::clicked, this, &frmView::cmdClose_Click);
+    connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmView::cmdCopyToClipboard_Click);
+}
+
+QString frmView::DisplayedText(const QString& fileText) {
+    if (fileText.size() < kTextLimit) {
+        return fileText;
+    }
+    const qsizetype shown = kTextLimit - kHeader.size() - kTrailer.size();
+    return kHeader + fileText.left(shown) + QStringLiteral("\r\n\r\n") + kTrailer;
+}
+
+void frmView::Form_Activate() {
+    if (blnFileDisplayed) {
+        return;
+    }
+    cmdClose->setText(QStringLiteral("Close"));
+    showText(QString());
+    setCopyButton(CopyLabel(), kCopyWidthTwips);
+    cmdCopyToClipboard->setVisible(!blnCopyToClipboardInvisible);
+    if (!blnCopyToClipboardInvisible) {
+        cmdCopyToClipboard->setEnabled(true);
+    }
+    txbText1->setReadOnly(true);
+    Form_Resize();
+
+    const FileText file = m_files.read(strFilename, kTextLimit);
+    if (file.status == FileText::Status::Read) {
+        showText(DisplayedText(file.text));
+        txbText1->moveCursor(QTextCursor::Start);
+        txbText1->repaint();
+    } else {
+        const std::string text =
+            file.status == FileText::Status::Empty
+                ? std::string("File is empty!")
+                : "Error " + std::to_string(file.errorNumber) + ".  " +
+                      file.description.toStdString();
+        const std::string title =
+            file.status == FileText::Status::Empty ? "Error" : "Error reading file";
+        m_messages.show(this, Message{text, title, MessageStyle::Exclamation});
+        hide();
+    }
+    blnFileDisplayed = true;
+}
+
+void frmView::Form_Resize() {
+    if (isMinimized()) {
+        return;
+    }
+    // The limits apply to the outer size, frame and title bar included.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize minimum(Px(kMinWidthTwips), Px(kMinHeightTwips));
+    if (frameGeometry().width() < minimum.width() || frameGeometry().height() < minimum.height()) {
+        resize(std::max(width(), minimum.width() - frame.width()),
+               std::max(height(), minimum.height() - frame.height()));
+    }
+    // Laid out on the client area with the margins of the design.
+    const int textWidth = width() - Px(11670 - 11460);
+    const int textHeight = height() - Px(6585 - 5760);
+    txbText1->setGeometry(Px(105), Px(105), std::max(textWidth, 0), std::max(textHeight, 0));
+    const int buttonTop = txbText1->y() + txbText1->height() + Px(100);
+    cmdCopyToClipboard->move(txbText1->x(), buttonTop);
+    cmdClose->move(txbText1->x() + txbText1->width() - cmdClose->width(), buttonTop);
+}
+
+void frmView::Form_Unload() {
+    blnFileDisplayed = false;
+    showText(QString()); // an unloaded window keeps nothing of its text
+    cmdClose_Click();
+}
+
+void frmView::txbText1_MouseUp() {
+    if (!cmdCopyToClipboard->isVisible() || !cmdCopyToClipboard->isEnabled()) {
+        return;
+    }
+    if (txbText1->textCursor().hasSelection()) {
+        setCopyButton(QStringLiteral("Copy selected text to clipboard"), kCopySelectionWidthTwips);
+    } else {
+        setCopyButton(CopyLabel(), kCopyWidthTwips);
+    }
+}
+
+void frmView::cmdCopyToClipboard_Click() {
+    if (!m_text.isEmpty()) {
+        const QTextCursor cursor = txbText1->textCursor();
+        QString text = m_text;
+        if (cursor.hasSelection()) {
+            const QString lineBreak =
+                m_text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n")
+                                                         : QStringLiteral("\n");
+            text = cursor.selectedText().replace(QChar::ParagraphSeparator, lineBreak);
+        }
+        if (m_clipboard.putText(text)) {
+            setCopyButton(CopyLabel(), kCopyWidthTwips);
+        }
+    }
+    cmdClose->setFocus();
+}
+
+void frmView::cmdClose_Click() { hide(); }
+
+bool frmView::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate) {
+        Form_Activate();
+    }
+    return handled;
+}
+
+void frmView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmView::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+bool frmView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txbText1->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        txbText1_MouseUp();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmView::showText(const QString& text) {
+    m_text = text;
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
+    txbText1->setPlainText(shown);
+}
+
+void frmView::setCopyButton(const QString& caption, int widthTwips) {
+    cmdCopyToClipboard->setText(caption);
+    cmdCopyToClipboard->resize(Px(widthTwips), cmdCopyToClipboard->height());
+}
+
+} // namespace orvanel

@@ -1,0 +1,64 @@
+#pragma once
+// A resizable window that shows one plain-text file read-only, with a Close button and an
+// optional copy button. Callers set strFilename, the caption and blnCopyToClipboardInvisible,
+// then show it; the file is read the first time the window becomes active after being loaded,
+// and again only after the window was closed through its title-bar close box.
+
+#include <QString>
+#include <QWidget>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace orvanel {
+
+class Clipboard;
+class MessageSink;
+class TextFileSource;
+
+class frmView : public QWidget {
+    Q_OBJECT
+
+public:
+    frmView(TextFileSource& files, MessageSink& messages, Clipboard& clipboard);
+
+    QString strFilename;
+    bool blnCopyToClipboardInvisible = false;
+
+    // Header, the first characters of the file, an empty line and the trailer, for a file of
+    // kTextLimit characters or more; the file's text unchanged otherwise.
+    static QString DisplayedText(const QString& fileText);
+    static constexpr qsizetype kTextLimit = 65530;
+
+    bool fileDisplayed() const { return blnFileDisplayed; }
+    QString displayedText() const { return m_text; }
+
+    void Form_Activate();
+    void Form_Resize();
+    void Form_Unload();
+    void txbText1_MouseUp();
+    void cmdCopyToClipboard_Click();
+    void cmdClose_Click();
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showText(const QString& text);
+    void setCopyButton(const QString& caption, int widthTwips);
+
+    TextFileSource& m_files;
+    MessageSink& m_messages;
+    Clipboard& m_clipboard;
+    bool blnFileDisplayed = false;
+    QString m_text; // what the text box shows, line breaks as in the file
+
+    QPlainTextEdit* txbText1;
+    QPushButton* cmdClose;
+    QPushButton* cmdCopyToClipboard;
+};
+
+} // namespace orvanel
