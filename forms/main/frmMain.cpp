@@ -9,6 +9,7 @@
 #include "weblink.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -146,9 +147,11 @@ void frmMain::createWindowControls() {
     Label5->setAlignment(Qt::AlignRight | Qt::AlignTop);
     cboDecimalPlaces = Make<QComboBox>(this, "cboDecimalPlaces", TwipsRect(11145, 150, 615, 315));
     cboDecimalPlaces->setEditable(true);
-    // Typed text chooses no entry: no insertion, and Enter does not pick a matching entry.
+    // Typed text chooses no entry: no insertion, no completion, and Enter does not pick a
+    // matching entry.
     cboDecimalPlaces->setInsertPolicy(QComboBox::NoInsert);
     cboDecimalPlaces->setDuplicatesEnabled(true);
+    cboDecimalPlaces->setCompleter(nullptr);
     txbOutput = Make<OutputPane>(this, "txbOutput", TwipsRect(6720, 600, 5055, 3255));
     txbOutput->setFont(QFont(QStringLiteral("Courier New"), 8));
     cmdClear[1] = Make<QPushButton>(this, "cmdClear1", TwipsRect(120, 3075, 1450, 375),
@@ -193,7 +196,12 @@ void frmMain::wireEvents() {
     connect(cmdChangeSign, &QPushButton::clicked, this, &frmMain::cmdChangeSign_Click);
     connect(chkDecimal, &QCheckBox::clicked, this, &frmMain::chkDecimal_Click);
     connect(chkRoundToMinutes, &QCheckBox::clicked, this, &frmMain::chkRoundToMinutes_Click);
-    connect(cboDecimalPlaces, &QComboBox::activated, this, &frmMain::cboDecimalPlaces_Click);
+    connect(cboDecimalPlaces, &QComboBox::activated, this, [this] {
+        if (!m_finishingPrecisionEdit) {
+            cboDecimalPlaces_Click();
+        }
+    });
+    cboDecimalPlaces->lineEdit()->installEventFilter(this);
     connect(cmdCopyOutput, &QPushButton::clicked, this, &frmMain::cmdCopyOutput_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
     for (QLineEdit* field : {txbRadians, txbDegrees, txbMinutes, txbSeconds}) {
@@ -417,6 +425,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (handleEntryKey(watched, event)) {
         return false;
     }
+    if (handlePrecisionEditing(watched, event)) {
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (watched == txbOutput->viewport()) {
@@ -466,6 +477,24 @@ bool frmMain::handleEntryKey(QObject* watched, QEvent* event) {
     } else if (watched == txbSeconds) {
         txbSeconds_KeyUp(keyCode, shift);
     }
+    return true;
+}
+
+// Enter and leaving the field finish an edit of the precision list's text part; the list then
+// selects an entry equal to the typed text. Deliver those events with the edit flag raised.
+bool frmMain::handlePrecisionEditing(QObject* watched, QEvent* event) {
+    if (m_finishingPrecisionEdit || watched != cboDecimalPlaces->lineEdit()) {
+        return false;
+    }
+    const bool finishes =
+        event->type() == QEvent::FocusOut ||
+        (event->type() == QEvent::KeyPress && IsEnterKey(static_cast<QKeyEvent*>(event)));
+    if (!finishes) {
+        return false;
+    }
+    m_finishingPrecisionEdit = true;
+    QCoreApplication::sendEvent(watched, event);
+    m_finishingPrecisionEdit = false;
     return true;
 }
 

@@ -98,6 +98,7 @@ private:
     void apply(const Outcome& outcome);
     void focusOn(FocusTarget target);
     bool handleEntryKey(QObject* watched, QEvent* event);
+    bool handlePrecisionEditing(QObject* watched, QEvent* event);
 
     Services m_services;
     std::int16_t m_sigFigs = 0;
@@ -105,6 +106,9 @@ private:
     // The field that received the press of the Enter key now being released. A release
     // whose press went elsewhere (to a message box it closed) must not convert again.
     QObject* m_enterPressedIn = nullptr;
+    // True while the precision list's text part finishes an edit: the list then picks an
+    // entry matching the typed text, which must not count as a choice.
+    bool m_finishingPrecisionEdit = false;
 
     QGroupBox* Frame1 = nullptr;
     QLabel* Label1 = nullptr;

@@ -1,0 +1,65 @@
+#pragma once
+// Stand-ins for the desktop services: they record what the windows ask of them.
+
+#include "Platform.h"
+#include <QTest>
+
+#include <QApplication>
+#include <QList>
+#include <QStringList>
+
+#include <vector>
+
+namespace orvanel::testing {
+
+struct RecordingMessages final : MessageSink {
+    std::vector<Message> shown;
+    void show(QWidget*, const Message& message) override { shown.push_back(message); }
+};
+
+struct FakeClipboard final : Clipboard {
+    QString text = QStringLiteral("copied in another program");
+    int writes = 0;
+    bool available = true;
+    bool putText(const QString& value) override {
+        if (!available) {
+            return false;
+        }
+        ++writes;
+        text = value;
+        return true;
+    }
+};
+
+struct FakeUrlOpener final : UrlOpener {
+    int code = 42;
+    QStringList opened;
+    int open(const QString& url) override {
+        opened << url;
+        return code;
+    }
+};
+
+struct FakeScreen final : ScreenInfo {
+    QSize pixels{1280, 720};
+    QSize size() const override { return pixels; }
+};
+
+struct FakeProgram final : ProgramControl {
+    int ended = 0;
+    void endProgram() override { ++ended; }
+};
+
+// Runs a Qt Test object on the offscreen platform unless a platform was chosen.
+template <typename TestObject>
+int RunWindowTests(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    TestObject tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+} // namespace orvanel::testing
