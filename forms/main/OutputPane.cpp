@@ -3,6 +3,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace orvanel {
 namespace {
 
@@ -16,6 +18,24 @@ OutputPane::OutputPane(QWidget* parent) : QPlainTextEdit(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setUndoRedoEnabled(false); // an ever-growing undo stack would only cost memory
+    connect(document(), &QTextDocument::contentsChange, this, &OutputPane::notePoints);
+}
+
+// Keeps m_mayHoldPoint up to date from what each change adds, whoever makes it (the
+// calculator or the user's own typing), looking only at the added characters.
+void OutputPane::notePoints(int position, int, int added) {
+    if (document()->isEmpty()) {
+        m_mayHoldPoint = false;
+        return;
+    }
+    if (m_mayHoldPoint || added <= 0) {
+        return;
+    }
+    QTextCursor change(document());
+    change.setPosition(position);
+    change.setPosition(std::min(position + added, document()->characterCount() - 1),
+                       QTextCursor::KeepAnchor);
+    m_mayHoldPoint = change.selectedText().contains(QLatin1Char('.'));
 }
 
 void OutputPane::appendResult(const QString& crlfText, bool pointsToCommas) {
@@ -44,9 +64,13 @@ QString OutputPane::wholeText() const {
 }
 
 void OutputPane::replacePointsWithCommas() {
+    if (!m_mayHoldPoint) {
+        return;
+    }
     // find() only scans; the document is edited only where a point stands.
     QTextCursor found = document()->find(QStringLiteral("."));
     if (found.isNull()) {
+        m_mayHoldPoint = false; // the points once added have since been deleted
         return;
     }
     QTextCursor edit(document());
@@ -56,6 +80,7 @@ void OutputPane::replacePointsWithCommas() {
         found = document()->find(QStringLiteral("."), found);
     }
     edit.endEditBlock();
+    m_mayHoldPoint = false;
 }
 
 } // namespace orvanel

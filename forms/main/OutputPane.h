@@ -23,6 +23,10 @@ public:
 
 private:
     void replacePointsWithCommas();
+    void notePoints(int position, int removed, int added);
+
+    // False only while the pane certainly holds no ".": the comma rewrite then costs nothing.
+    bool m_mayHoldPoint = false;
 };
 
 } // namespace orvanel

@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <utility>
+
 namespace orvanel {
 namespace {
 
@@ -76,6 +78,7 @@ frmMain::frmMain(Services services) : m_services(std::move(services)) {
     createFrame2();
     createWindowControls();
     setTabOrder();
+    nameForAssistiveTechnology();
     wireEvents();
 }
 
@@ -181,6 +184,31 @@ void frmMain::setTabOrder() {
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     }
+}
+
+// Screen readers announce fields by the label beside them and buttons by what they do, also
+// where the face is a symbol.
+void frmMain::nameForAssistiveTechnology() {
+    const std::pair<QWidget*, const char*> names[] = {
+        {txbRadians, "Radians"},          {txbToAdd, "Second value"},
+        {cmdPlusMinus[0], "Add"},         {cmdPlusMinus[1], "Subtract"},
+        {cmdPlusMinus[2], "Move radians to second value"},
+        {txbDegrees, "Degrees"},          {txbMinutes, "minutes"},
+        {txbSeconds, "seconds"},          {lblSign, "Sign"},
+        {cboDecimalPlaces, "Significant figures"}, {txbOutput, "Results"},
+        {lblCopyright, "Publisher's home page"}};
+    for (const auto& [control, name] : names) {
+        control->setAccessibleName(QLatin1String(name));
+    }
+    for (QAbstractButton* button :
+         std::initializer_list<QAbstractButton*>{cmdRad2Deg, chkRoundToMinutes, chkDecimal,
+                                                 optDecDegrees, optDecMinutes, cmdDeg2Rad,
+                                                 cmdChangeSign, chkShowPlusMinus, cmdClear[0],
+                                                 cmdClear[1], cmdHelp, cmdQuit, cmdCopyOutput}) {
+        button->setAccessibleName(button->text().trimmed());
+    }
+    txbOutput->setAccessibleDescription(
+        QStringLiteral("One line per result; the copy button copies the selection or all"));
 }
 
 void frmMain::wireEvents() {

@@ -88,6 +88,7 @@ private:
     void createFrame2();
     void createWindowControls();
     void setTabOrder();
+    void nameForAssistiveTechnology();
     void wireEvents();
     void SetDefaultOptions();
     void UpdateCopyButton();

@@ -236,6 +236,16 @@ private slots:
                                                      "12,5°0'0\" = 0,21817 radians\r\n"));
     }
 
+    void commaModeFindsPointsTheUserTypedOrDeleted() {
+        QTest::mouseClick(control("cmdClear0"), Qt::LeftButton);
+        enterDms(QStringLiteral("1,5"), {}, {}, "txbDegrees"); // pane has no point now
+        pane()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(pane(), QStringLiteral("a.b"));
+        enterDms(QStringLiteral("2,5"), {}, {}, "txbDegrees");
+        QVERIFY(!pane()->wholeText().contains(QLatin1Char('.')));
+        QVERIFY(pane()->wholeText().contains(QStringLiteral("a,b")));
+    }
+
     void clearButtons() {
         field("txbToAdd")->setText(QStringLiteral("2"));
         control<SignLabel>("lblSign")->setCaption(QStringLiteral("-"));
@@ -275,6 +285,28 @@ private slots:
             visited << (focus ? focus->objectName() : QStringLiteral("?"));
         }
         QCOMPARE(visited, expected);
+    }
+
+    void everyFocusableControlHasAnAccessibleName() {
+        const QStringList expected = {"Results", "Quit", "Clear output", "Clear input", "Help",
+                                      "Show +/- results", "Significant figures",
+                                      "Copy to clipboard", "minutes", "degrees",
+                                      "Move radians to second value", "Subtract", "Add",
+                                      "Second value", "Round to minutes", "Radians to degrees",
+                                      "Radians", "Output in decimal", "seconds", "minutes",
+                                      "Degrees", "Change sign", "Degrees to radians"};
+        QStringList names;
+        QWidget* start = pane();
+        QWidget* w = start;
+        do {
+            if (w->window() == window.get() && (w->focusPolicy() & Qt::TabFocus) &&
+                !w->objectName().isEmpty()) {
+                names << w->accessibleName();
+            }
+            w = w->nextInFocusChain();
+        } while (w != start);
+        QCOMPARE(names, expected);
+        QVERIFY(!pane()->accessibleDescription().isEmpty());
     }
 
     void optionControlsEnableEachOther() {

@@ -1,0 +1,45 @@
+// Cost of appending one result line to a results pane that already holds many lines.
+#include "OutputPane.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void AppendToPane(benchmark::State& state) {
+    orvanel::OutputPane pane(nullptr);
+    pane.resize(337, 217);
+    pane.show();
+    QString filler;
+    for (int i = 0; i < state.range(0); ++i) {
+        filler += QStringLiteral("1,0000000 radians = 57°17'45\"\r\n");
+    }
+    pane.appendResult(filler, false);
+    QApplication::processEvents();
+    const QString line = QStringLiteral("1.00000 radians = 57°17'45\"\r\n");
+    for (auto _ : state) {
+        pane.appendResult(line, false);
+        QApplication::processEvents(); // layout and paint of what changed
+    }
+    state.counters["lines"] = static_cast<double>(pane.document()->blockCount());
+}
+
+// The comma rewrite in a pane without a point: one scan, no edits.
+void CommaRewriteWithoutPoints(benchmark::State& state) {
+    orvanel::OutputPane pane(nullptr);
+    QString filler;
+    for (int i = 0; i < state.range(0); ++i) {
+        filler += QStringLiteral("12,5°0'0\" = 0,21817 radians\r\n");
+    }
+    pane.appendResult(filler, false);
+    const QString line = QStringLiteral("12,5°0'0\" = 0,21817 radians\r\n");
+    for (auto _ : state) {
+        pane.appendResult(line, true);
+    }
+}
+
+} // namespace
+
+BENCHMARK(AppendToPane)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CommaRewriteWithoutPoints)->Arg(100)->Arg(10000)->Arg(100000)
+    ->Unit(benchmark::kMicrosecond);
