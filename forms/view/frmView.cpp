@@ -39,6 +39,8 @@ frmView::frmView(TextFileSource& files, MessageSink& messages, Clipboard& clipbo
     txbText1->setObjectName(QStringLiteral("txbText1"));
     txbText1->setGeometry(TwipsRect(105, 105, 11460, 5760));
     txbText1->setReadOnly(true);
+    // Read-only, but selectable (and copyable) from the keyboard as well as with the mouse.
+    txbText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txbText1->setTabChangesFocus(true);
     txbText1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txbText1->viewport()->installEventFilter(this);
@@ -79,6 +81,7 @@ void frmView::Form_Activate() {
         cmdCopyToClipboard->setEnabled(true);
     }
     txbText1->setReadOnly(true);
+    txbText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Form_Resize();
 
     const FileText file = m_files.read(strFilename, kTextLimit);
