@@ -86,3 +86,22 @@ TEST(Property, ShownMinutesAndSecondsStayBelowSixty) {
             << outcome.paneAppend;
     }
 }
+
+TEST(Property, RadiansToDmsAndBackAgreesWithinTheDisplayPrecision) {
+    std::mt19937_64 random(1440);
+    std::uniform_real_distribution<double> turn(-TwoPi, TwoPi);
+    const double halfSecond = 0.5 / 3600 / 360 * TwoPi;
+    for (int sigFigs = 5; sigFigs <= 8; ++sigFigs) {
+        const double halfUnit = 0.5 * std::pow(10.0, -(sigFigs - 1));
+        for (int i = 0; i < 2000; ++i) {
+            EntryFields fields;
+            fields.radians = GeneralNumberText(turn(random));
+            ASSERT_FALSE(ConvertRadiansToDegrees(fields, Settings(sigFigs)).message);
+            const double shown = ReadLeadingNumber(fields.radians);
+            ASSERT_FALSE(ConvertDegreesToRadians(fields, Settings(sigFigs)).message);
+            const double back = ReadLeadingNumber(fields.radians);
+            ASSERT_LE(std::fabs(back - shown), 2 * halfUnit + halfSecond + 1e-12)
+                << "sigFigs " << sigFigs << ": " << shown << " came back as " << back;
+        }
+    }
+}
