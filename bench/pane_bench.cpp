@@ -41,5 +41,8 @@ void CommaRewriteWithoutPoints(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(AppendToPane)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(CommaRewriteWithoutPoints)->Arg(100)->Arg(10000)->Arg(100000)
+BENCHMARK(CommaRewriteWithoutPoints)
+    ->Arg(100)
+    ->Arg(10000)
+    ->Arg(100000)
     ->Unit(benchmark::kMicrosecond);

@@ -12,6 +12,16 @@ namespace {
 using namespace orvanel;
 using namespace orvanel::testing;
 
+void StartMainWindowOnce() {
+    FakeDesktop desktop;
+    DiskTextFileSource files;
+    frmView viewer(files, desktop.messages, desktop.clipboard);
+    frmMain window({desktop.messages, desktop.clipboard, desktop.urls, desktop.screen,
+                    desktop.program, viewer, NumberFormat{}, QString()});
+    window.Form_Load();
+    benchmark::DoNotOptimize(window.grab());
+}
+
 void StartBareWindow(benchmark::State& state) {
     for (auto _ : state) {
         QWidget window;
@@ -30,8 +40,8 @@ void StartMainWindow(benchmark::State& state) {
     DiskTextFileSource files;
     for (auto _ : state) {
         frmView viewer(files, messages, clipboard);
-        frmMain window({messages, clipboard, urls, screen, program, viewer, NumberFormat{},
-                        QString()});
+        frmMain window(
+            {messages, clipboard, urls, screen, program, viewer, NumberFormat{}, QString()});
         window.Form_Load();
         benchmark::DoNotOptimize(window.grab());
     }
@@ -50,15 +60,6 @@ double TimeStartUp(bool mainWindow) {
         benchmark::DoNotOptimize(window.grab());
         return 0;
     }
-    RecordingMessages messages;
-    FakeClipboard clipboard;
-    FakeUrlOpener urls;
-    FakeScreen screen;
-    FakeProgram program;
-    DiskTextFileSource files;
-    frmView viewer(files, messages, clipboard);
-    frmMain window({messages, clipboard, urls, screen, program, viewer, NumberFormat{}, QString()});
-    window.Form_Load();
-    benchmark::DoNotOptimize(window.grab());
+    StartMainWindowOnce();
     return 0;
 }

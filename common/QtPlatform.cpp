@@ -35,8 +35,8 @@ bool QtClipboard::putText(const QString& text) {
 }
 
 int QtUrlOpener::open(const QString& url) {
-    constexpr int kOpened = 42;          // any value above 32 means success
-    constexpr int kNoAssociation = 31;   // no application handles this kind of address
+    constexpr int kOpened = 42;        // any value above 32 means success
+    constexpr int kNoAssociation = 31; // no application handles this kind of address
     return QDesktopServices::openUrl(QUrl(url)) ? kOpened : kNoAssociation;
 }
 

@@ -8,27 +8,27 @@ class QLocale;
 namespace orvanel {
 
 class QtMessageSink final : public MessageSink {
-public:
+  public:
     void show(QWidget* owner, const Message& message) override;
 };
 
 class QtClipboard final : public Clipboard {
-public:
+  public:
     bool putText(const QString& text) override;
 };
 
 class QtUrlOpener final : public UrlOpener {
-public:
+  public:
     int open(const QString& url) override;
 };
 
 class QtScreenInfo final : public ScreenInfo {
-public:
+  public:
     QSize size() const override;
 };
 
 class QtProgramControl final : public ProgramControl {
-public:
+  public:
     void endProgram() override;
 };
 

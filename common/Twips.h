@@ -5,7 +5,9 @@
 
 namespace orvanel {
 
-constexpr int Px(int twips) { return (twips * 2 + 15) / 30; } // rounded to the nearest pixel
+constexpr int Px(int twips) {
+    return (twips * 2 + 15) / 30;
+} // rounded to the nearest pixel
 
 constexpr QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(Px(left), Px(top), Px(width), Px(height));

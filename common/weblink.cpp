@@ -31,8 +31,7 @@ std::optional<Message> LaunchFailure(int code, std::string_view extension) {
     return Message{text, "Cannot launch web browser", MessageStyle::Exclamation};
 }
 
-void OpenWebPage(std::string_view url, UrlOpener& opener, MessageSink& messages,
-                 QWidget* owner) {
+void OpenWebPage(std::string_view url, UrlOpener& opener, MessageSink& messages, QWidget* owner) {
     const std::string secure = ReplaceNoCase(url, "http:", "https:");
     const std::string extension = GetFileExtension(secure, true);
     const int code = opener.open(QString::fromStdString(secure));

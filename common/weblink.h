@@ -19,7 +19,6 @@ std::optional<Message> LaunchFailure(int code, std::string_view extension);
 
 // Asks for the secure form of the address ("http:" becomes "https:" in any letter case), opens
 // it, and shows a message when the opener refuses. Never fails to its caller.
-void OpenWebPage(std::string_view url, UrlOpener& opener, MessageSink& messages,
-                 QWidget* owner);
+void OpenWebPage(std::string_view url, UrlOpener& opener, MessageSink& messages, QWidget* owner);
 
 } // namespace orvanel

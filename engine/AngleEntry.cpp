@@ -21,6 +21,8 @@ double ParseAngleField(std::string_view text, bool& bad, bool& usedComma) {
     return ReadLeadingNumber(usedComma ? ReplaceChar(text, ',', '.') : std::string(text));
 }
 
-void ClearInput(EntryFields& fields) { fields = EntryFields{}; }
+void ClearInput(EntryFields& fields) {
+    fields = EntryFields{};
+}
 
 } // namespace orvanel

@@ -7,12 +7,12 @@
 namespace orvanel {
 
 struct EntryFields {
-    std::string radians;  // with optional sign, at most 13 typed characters
-    std::string toAdd;    // second value for adding and subtracting, at most 13
-    std::string degrees;  // magnitude only, at most 8
-    std::string minutes;  // at most 5
-    std::string seconds;  // at most 5
-    std::string sign;     // caption of the sign label: "" positive, anything else negative
+    std::string radians; // with optional sign, at most 13 typed characters
+    std::string toAdd;   // second value for adding and subtracting, at most 13
+    std::string degrees; // magnitude only, at most 8
+    std::string minutes; // at most 5
+    std::string seconds; // at most 5
+    std::string sign;    // caption of the sign label: "" positive, anything else negative
     bool operator==(const EntryFields&) const = default;
 };
 

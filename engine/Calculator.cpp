@@ -4,6 +4,7 @@
 #include "StrProc.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace orvanel {
@@ -17,16 +18,22 @@ Outcome Refuse(std::string_view text, std::string_view title, MessageStyle style
     return outcome;
 }
 
-bool HasComma(std::string_view text) { return text.find(',') != std::string_view::npos; }
+bool HasComma(std::string_view text) {
+    return text.find(',') != std::string_view::npos;
+}
 
 double ReadField(std::string_view text, bool commaMode) {
     return ReadLeadingNumber(commaMode ? ReplaceChar(text, ',', '.') : std::string(text));
 }
 
 // A magnitude typed as one turn to four decimals (6.2832) counts as exactly one turn.
-double SnapToFullTurn(double r) { return r >= 6.28318530717959 && r <= 6.2832 ? TwoPi : r; }
+double SnapToFullTurn(double r) {
+    return r >= 6.28318530717959 && r <= 6.2832 ? TwoPi : r;
+}
 
-bool WithinOneTurn(double x) { return x >= -TwoPi && x <= TwoPi; }
+bool WithinOneTurn(double x) {
+    return x >= -TwoPi && x <= TwoPi;
+}
 
 std::string DecimalText(double x, int decimals, bool commaMode, const NumberFormat& format) {
     return ApplySeparator(AddLeadingZero(FormatFixed(x, decimals, format)), commaMode);
@@ -50,8 +57,7 @@ std::string DecimalMinutesText(double r, const CalcSettings& settings, bool comm
 std::string DegreePart(double r, const CalcSettings& settings, bool commaMode) {
     const OutputOptions& options = settings.options;
     if (options.outputInDecimal && options.decimalDegrees) {
-        return DecimalText(r / TwoPi * 360, settings.sigFigs - 2, commaMode, settings.format) +
-               "°";
+        return DecimalText(r / TwoPi * 360, settings.sigFigs - 2, commaMode, settings.format) + "°";
     }
     if (options.outputInDecimal) {
         return DecimalMinutesText(r, settings, commaMode);
@@ -93,13 +99,30 @@ std::string OperandText(double x, bool commaMode) {
     return commaMode ? ReplaceChar(text, '.', ',') : text;
 }
 
-} // namespace
+// Reads an operand of the adder; when it lies within one turn, rounds it and writes it back
+// in its short form. Nothing when it is out of range (the field is then left as typed).
+std::optional<double> TakeOperand(std::string& field, bool commaMode, int decimals) {
+    const double x = ReadField(field, commaMode);
+    if (!WithinOneTurn(x)) {
+        return std::nullopt;
+    }
+    const double rounded = RoundHalfEven(x, decimals);
+    field = OperandText(rounded, commaMode);
+    return rounded;
+}
 
-Outcome ConvertDegreesToRadians(EntryFields& fields, const CalcSettings& settings) {
+// Trims the degrees, minutes and seconds fields; true when all three are then empty.
+bool TrimDmsFields(EntryFields& fields) {
     fields.degrees = TrimBlanks(fields.degrees);
     fields.minutes = TrimBlanks(fields.minutes);
     fields.seconds = TrimBlanks(fields.seconds);
-    if (fields.degrees.empty() && fields.minutes.empty() && fields.seconds.empty()) {
+    return fields.degrees.empty() && fields.minutes.empty() && fields.seconds.empty();
+}
+
+} // namespace
+
+Outcome ConvertDegreesToRadians(EntryFields& fields, const CalcSettings& settings) {
+    if (TrimDmsFields(fields)) {
         return {};
     }
     bool bad = false;
@@ -162,8 +185,8 @@ Outcome ConvertRadiansToDegrees(EntryFields& fields, const CalcSettings& setting
     }
     // Rounding can lift a value just below one turn into the snap range, hence the second snap.
     r = SnapToFullTurn(RoundHalfEven(r, settings.sigFigs));
-    fields.radians = (negative ? "-" : "") +
-                     DecimalText(r, settings.sigFigs - 1, commaMode, settings.format);
+    fields.radians =
+        (negative ? "-" : "") + DecimalText(r, settings.sigFigs - 1, commaMode, settings.format);
 
     const WholeDms dms = SplitDegrees(r / TwoPi * 360, settings.options.roundToMinutes);
     fields.degrees = IntToStr(dms.d);
@@ -211,40 +234,32 @@ Outcome PlusMinus(EntryFields& fields, PlusMinusIndex index, const CalcSettings&
     const int decimals = std::max(settings.sigFigs - 1, 0);
     const bool commaMode = HasComma(fields.radians);
 
-    double x1 = ReadField(fields.radians, commaMode);
-    if (!WithinOneTurn(x1)) {
+    const std::optional<double> x1 = TakeOperand(fields.radians, commaMode, decimals);
+    if (!x1) {
         return Refuse("Radians out of range", title, MessageStyle::Information,
                       FocusTarget::Radians);
     }
-    x1 = RoundHalfEven(x1, decimals);
-    fields.radians = OperandText(x1, commaMode);
     const std::string a = fields.radians;
-
-    double x2 = ReadField(fields.toAdd, commaMode);
-    if (!WithinOneTurn(x2)) {
+    const std::optional<double> x2 = TakeOperand(fields.toAdd, commaMode, decimals);
+    if (!x2) {
         return Refuse("Second value out of range", title, MessageStyle::Information,
                       FocusTarget::ToAdd);
     }
-    x2 = RoundHalfEven(x2, decimals);
-    fields.toAdd = OperandText(x2, commaMode);
     const std::string b = fields.toAdd;
 
-    const double x = RoundHalfEven(Mod2Pi(add ? x1 + x2 : x1 - x2), decimals);
+    const double x = RoundHalfEven(Mod2Pi(add ? *x1 + *x2 : *x1 - *x2), decimals);
     fields.radians = ApplySeparator(FormatFixed(x, decimals, settings.format), commaMode);
 
     Outcome outcome;
     if (settings.options.showPlusMinus) {
-        outcome.paneAppend = "(" + a + (add ? " + " : " - ") + b + ") mod 2pi = " +
-                             fields.radians + std::string(kCrLf);
+        outcome.paneAppend = "(" + a + (add ? " + " : " - ") + b + ") mod 2pi = " + fields.radians +
+                             std::string(kCrLf);
     }
     return outcome;
 }
 
 Outcome ChangeSign(EntryFields& fields, bool deg2RadFocusable) {
-    fields.degrees = TrimBlanks(fields.degrees);
-    fields.minutes = TrimBlanks(fields.minutes);
-    fields.seconds = TrimBlanks(fields.seconds);
-    if (fields.degrees.empty() && fields.minutes.empty() && fields.seconds.empty()) {
+    if (TrimDmsFields(fields)) {
         fields.sign.clear();
     } else {
         fields.sign = fields.sign == "-" ? "" : "-";

@@ -15,14 +15,14 @@ inline constexpr std::string_view kDeg2RadCaption = "Degrees to radians";
 inline constexpr std::string_view kRad2DegCaption = "Radians to degrees";
 
 struct OutputOptions {
-    bool outputInDecimal = false;  // "Output in decimal"
-    bool decimalDegrees = true;    // "degrees" selected (else "minutes")
-    bool roundToMinutes = false;   // "Round to minutes"
-    bool showPlusMinus = true;     // "Show +/- results"
+    bool outputInDecimal = false; // "Output in decimal"
+    bool decimalDegrees = true;   // "degrees" selected (else "minutes")
+    bool roundToMinutes = false;  // "Round to minutes"
+    bool showPlusMinus = true;    // "Show +/- results"
 };
 
 struct CalcSettings {
-    int sigFigs = 0;  // 5..8 once a precision is chosen; 0 before
+    int sigFigs = 0; // 5..8 once a precision is chosen; 0 before
     OutputOptions options;
     NumberFormat format;
 };

@@ -14,8 +14,12 @@
 namespace orvanel {
 namespace {
 
-bool IsIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsIgnoredBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string WithoutBlanks(std::string_view text) {
     std::string out;
@@ -232,7 +236,9 @@ double RoundHalfEven(double x, int decimals) {
     return rounded;
 }
 
-double RoundWhole(double x) { return std::nearbyint(x); }
+double RoundWhole(double x) {
+    return std::nearbyint(x);
+}
 
 std::string AddLeadingZero(std::string_view text) {
     return !text.empty() && text.front() == '.' ? "0" + std::string(text) : std::string(text);

@@ -15,10 +15,10 @@ inline constexpr double TwoPi = 6.28318530717959;
 struct NumberFormat {
     std::string decimalSeparator = ".";
     std::string groupSeparator = ",";
-    int groupSize = 3;           // digits per group; 0 turns grouping off
+    int groupSize = 3; // digits per group; 0 turns grouping off
     std::string negativeSign = "-";
-    int defaultDecimals = 2;     // used when a caller asks for -1 decimals
-    bool leadingZero = true;     // "0.5" rather than ".5"
+    int defaultDecimals = 2; // used when a caller asks for -1 decimals
+    bool leadingZero = true; // "0.5" rather than ".5"
 };
 
 // Reads the number at the start of `text`, the way every field of the calculator is read:

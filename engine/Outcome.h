@@ -20,10 +20,10 @@ struct Message {
 enum class FocusTarget { Unchanged, Radians, ToAdd, Degrees, Minutes, Seconds, Deg2RadButton };
 
 struct Outcome {
-    std::optional<Message> message; // shown after the fields are written
+    std::optional<Message> message;             // shown after the fields are written
     FocusTarget focus = FocusTarget::Unchanged; // applied after the message is closed
-    std::string paneAppend;          // text to add at the end of the results pane
-    bool paneCommas = false;         // turn every "." already in the pane into ","
+    std::string paneAppend;                     // text to add at the end of the results pane
+    bool paneCommas = false;                    // turn every "." already in the pane into ","
 };
 
 inline constexpr std::string_view kCrLf = "\r\n";

@@ -9,9 +9,13 @@ namespace orvanel {
 namespace {
 
 // Callers keep |r| within one turn, so degrees stay within 0..360 and fit an int.
-int WholePart(double nonNegative) { return static_cast<int>(std::floor(nonNegative)); }
+int WholePart(double nonNegative) {
+    return static_cast<int>(std::floor(nonNegative));
+}
 
-double DegreesOf(double magnitude) { return magnitude / TwoPi * 360; }
+double DegreesOf(double magnitude) {
+    return magnitude / TwoPi * 360;
+}
 
 } // namespace
 

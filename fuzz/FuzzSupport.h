@@ -29,12 +29,14 @@ inline void Check(bool holds, const char* what, std::string_view detail = {}) {
 // Texts the way a user could make them, with the characters that matter over-represented.
 inline std::string FieldText(FuzzedDataProvider& data, std::size_t maxLength) {
     static constexpr std::string_view kAlphabet[] = {
-        "0", "1", "5", "9", ".", ",", "-", "+", " ", "e", "E", "d", "&H", "&O", "inf", "nan",
-        "0x", "°", "\u2212", "\t", "\n", "a", "6.2832", "360", "59", "99999999"};
+        "0",      "1",  "5",  "9",  ".",      ",",   "-",   "+",       " ",
+        "e",      "E",  "d",  "&H", "&O",     "inf", "nan", "0x",      "°",
+        "\u2212", "\t", "\n", "a",  "6.2832", "360", "59",  "99999999"};
     std::string text;
     while (text.size() < maxLength && data.remaining_bytes() > 0) {
         if (data.ConsumeBool()) {
-            text += kAlphabet[data.ConsumeIntegralInRange<std::size_t>(0, std::size(kAlphabet) - 1)];
+            text +=
+                kAlphabet[data.ConsumeIntegralInRange<std::size_t>(0, std::size(kAlphabet) - 1)];
         } else {
             text += static_cast<char>(data.ConsumeIntegral<unsigned char>());
         }
@@ -93,8 +95,8 @@ inline void CheckOutcome(const EntryFields& before, const EntryFields& after,
                                     &after.seconds, &outcome.paneAppend}) {
         // Only text the user typed may hold these letters; the calculator never writes them.
         bool typed = false;
-        for (const std::string* field : {&before.radians, &before.toAdd, &before.degrees,
-                                         &before.minutes, &before.seconds}) {
+        for (const std::string* field :
+             {&before.radians, &before.toAdd, &before.degrees, &before.minutes, &before.seconds}) {
             typed = typed || *text == *field || *text == TrimBlanks(*field);
         }
         Check(typed || !HasNonFiniteText(*text), "no inf or nan text", *text);

@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         const int shown = ResolveDecimals(settings.sigFigs - 1, settings.format);
         Check(std::fabs(r) <= TwoPi + 0.5 * std::pow(10.0, -shown) + 1e-12,
               "at most one turn, as rounded for display", after.radians);
-        Check(outcome.paneAppend.find(" radians\r\n") != std::string::npos, "line", outcome.paneAppend);
+        Check(outcome.paneAppend.find(" radians\r\n") != std::string::npos, "line",
+              outcome.paneAppend);
     }
     return 0;
 }

@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     Check(!HasNonFiniteText(general), "general text", general);
     if (std::isfinite(x)) {
         char buffer[64];
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, x,
-                                       std::chars_format::scientific, 14).ptr;
+        const auto end =
+            std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14).ptr;
         double fifteen = 0;
         if (std::from_chars(buffer, end, fifteen).ec == std::errc::result_out_of_range) {
             // 15 digits of the very largest doubles round past the largest double.

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
     if (outcome.message) {
         Check(outcome.message->text == "Radians out of range" ? after == before
-                                                               : after.toAdd == before.toAdd,
+                                                              : after.toAdd == before.toAdd,
               "range message leaves the fields", outcome.message->text);
         return 0;
     }

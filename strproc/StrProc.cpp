@@ -14,10 +14,15 @@ std::u32string Decode(std::string_view text) {
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2
-                                  : (lead >> 3) == 0x1E ? 3 : -1;
-        char32_t cp = extra == 0 ? lead : extra == 1 ? lead & 0x1F : extra == 2 ? lead & 0x0F
-                                                                                : lead & 0x07;
+        int extra = lead < 0x80           ? 0
+                    : (lead >> 5) == 0x6  ? 1
+                    : (lead >> 4) == 0xE  ? 2
+                    : (lead >> 3) == 0x1E ? 3
+                                          : -1;
+        char32_t cp = extra == 0   ? lead
+                      : extra == 1 ? lead & 0x1F
+                      : extra == 2 ? lead & 0x0F
+                                   : lead & 0x07;
         bool valid = extra >= 0;
         for (int k = 1; valid && k <= extra; ++k) {
             if (i + k >= text.size()) {
@@ -139,7 +144,9 @@ std::string ReplaceNoCase(std::string_view text, std::string_view find,
     return Encode(current);
 }
 
-std::string FoldToLower(std::string_view text) { return Encode(Fold(Decode(text))); }
+std::string FoldToLower(std::string_view text) {
+    return Encode(Fold(Decode(text)));
+}
 
 std::string ReplaceChar(std::string_view text, char from, char to) {
     std::string out(text);

@@ -9,7 +9,7 @@ namespace orvanel {
 class OutputPane : public QPlainTextEdit {
     Q_OBJECT
 
-public:
+  public:
     explicit OutputPane(QWidget* parent);
 
     // Appends at the end without touching the rest of the document, then puts the caret at the
@@ -21,7 +21,7 @@ public:
     QString copyText() const;
     QString wholeText() const;
 
-private:
+  private:
     void replacePointsWithCommas();
     void notePoints(int position, int removed, int added);
 

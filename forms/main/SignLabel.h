@@ -10,7 +10,7 @@ class SignLabel : public QLabel {
     Q_OBJECT
     Q_PROPERTY(QString caption READ caption WRITE setCaption)
 
-public:
+  public:
     explicit SignLabel(QWidget* parent);
 
     QString caption() const { return m_caption; }
@@ -18,7 +18,7 @@ public:
     // From now on a "-" caption is drawn as a minus sign rather than a hyphen.
     void setSymbolFace();
 
-private:
+  private:
     void refresh();
 
     QString m_caption;

@@ -9,9 +9,9 @@
 #include "weblink.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
@@ -99,12 +99,12 @@ void frmMain::createFrame1() {
     }
     txbToAdd =
         MakeEntryField(Frame1, "txbToAdd", TwipsRect(4575, 225, 1600, 360), kRadiansMaxLength);
-    cmdRad2Deg = Make<QPushButton>(Frame1, "cmdRad2Deg", TwipsRect(120, 720, 1900, 375),
-                                   Q(kRad2DegCaption));
+    cmdRad2Deg =
+        Make<QPushButton>(Frame1, "cmdRad2Deg", TwipsRect(120, 720, 1900, 375), Q(kRad2DegCaption));
     chkRoundToMinutes = Make<QCheckBox>(Frame1, "chkRoundToMinutes",
                                         TwipsRect(2160, 750, 1935, 375), "Round to minutes");
-    chkDecimal = Make<QCheckBox>(Frame1, "chkDecimal", TwipsRect(4200, 720, 2000, 375),
-                                 "Output in decimal");
+    chkDecimal =
+        Make<QCheckBox>(Frame1, "chkDecimal", TwipsRect(4200, 720, 2000, 375), "Output in decimal");
     optDecDegrees =
         Make<QRadioButton>(Frame1, "optDecDegrees", TwipsRect(4200, 1020, 1025, 375), "degrees");
     optDecMinutes =
@@ -131,10 +131,10 @@ void frmMain::createFrame2() {
     Label4 = Make<QLabel>(Frame2, "Label4", TwipsRect(3735, 285, 1050, 360), "seconds:");
     txbSeconds =
         MakeEntryField(Frame2, "txbSeconds", TwipsRect(4630, 240, 550, 360), kSecondsMaxLength);
-    cmdDeg2Rad = Make<QPushButton>(Frame2, "cmdDeg2Rad", TwipsRect(120, 720, 1900, 375),
-                                   Q(kDeg2RadCaption));
-    cmdChangeSign = Make<QPushButton>(Frame2, "cmdChangeSign", TwipsRect(3750, 720, 1455, 360),
-                                      "Change sign ");
+    cmdDeg2Rad =
+        Make<QPushButton>(Frame2, "cmdDeg2Rad", TwipsRect(120, 720, 1900, 375), Q(kDeg2RadCaption));
+    cmdChangeSign =
+        Make<QPushButton>(Frame2, "cmdChangeSign", TwipsRect(3750, 720, 1455, 360), "Change sign ");
     for (QLabel* label : {Label2, Label3, Label4}) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
@@ -157,10 +157,10 @@ void frmMain::createWindowControls() {
     cboDecimalPlaces->setCompleter(nullptr);
     txbOutput = Make<OutputPane>(this, "txbOutput", TwipsRect(6720, 600, 5055, 3255));
     txbOutput->setFont(QFont(QStringLiteral("Courier New"), 8));
-    cmdClear[1] = Make<QPushButton>(this, "cmdClear1", TwipsRect(120, 3075, 1450, 375),
-                                    "Clear input");
-    cmdClear[0] = Make<QPushButton>(this, "cmdClear0", TwipsRect(1785, 3075, 1450, 375),
-                                    "Clear output");
+    cmdClear[1] =
+        Make<QPushButton>(this, "cmdClear1", TwipsRect(120, 3075, 1450, 375), "Clear input");
+    cmdClear[0] =
+        Make<QPushButton>(this, "cmdClear0", TwipsRect(1785, 3075, 1450, 375), "Clear output");
     cmdHelp = Make<QPushButton>(this, "cmdHelp", TwipsRect(3400, 3075, 1450, 375), "Help");
     cmdQuit = Make<QPushButton>(this, "cmdQuit", TwipsRect(5070, 3075, 1450, 375), "Quit");
     cmdCopyOutput = Make<QPushButton>(this, "cmdCopyOutput", TwipsRect(120, 3600, 2865, 315),
@@ -175,11 +175,11 @@ void frmMain::createWindowControls() {
 }
 
 void frmMain::setTabOrder() {
-    const QWidget* order[] = {txbOutput,       cmdQuit,          cmdClear[0],     cmdClear[1],
-                              cmdHelp,         chkShowPlusMinus, cboDecimalPlaces, cmdCopyOutput,
-                              optDecMinutes,   optDecDegrees,    cmdPlusMinus[2], cmdPlusMinus[1],
+    const QWidget* order[] = {txbOutput,       cmdQuit,          cmdClear[0],       cmdClear[1],
+                              cmdHelp,         chkShowPlusMinus, cboDecimalPlaces,  cmdCopyOutput,
+                              optDecMinutes,   optDecDegrees,    cmdPlusMinus[2],   cmdPlusMinus[1],
                               cmdPlusMinus[0], txbToAdd,         chkRoundToMinutes, cmdRad2Deg,
-                              txbRadians,      chkDecimal,       txbSeconds,      txbMinutes,
+                              txbRadians,      chkDecimal,       txbSeconds,        txbMinutes,
                               txbDegrees,      cmdChangeSign,    cmdDeg2Rad};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
@@ -190,21 +190,25 @@ void frmMain::setTabOrder() {
 // where the face is a symbol.
 void frmMain::nameForAssistiveTechnology() {
     const std::pair<QWidget*, const char*> names[] = {
-        {txbRadians, "Radians"},          {txbToAdd, "Second value"},
-        {cmdPlusMinus[0], "Add"},         {cmdPlusMinus[1], "Subtract"},
+        {txbRadians, "Radians"},
+        {txbToAdd, "Second value"},
+        {cmdPlusMinus[0], "Add"},
+        {cmdPlusMinus[1], "Subtract"},
         {cmdPlusMinus[2], "Move radians to second value"},
-        {txbDegrees, "Degrees"},          {txbMinutes, "minutes"},
-        {txbSeconds, "seconds"},          {lblSign, "Sign"},
-        {cboDecimalPlaces, "Significant figures"}, {txbOutput, "Results"},
+        {txbDegrees, "Degrees"},
+        {txbMinutes, "minutes"},
+        {txbSeconds, "seconds"},
+        {lblSign, "Sign"},
+        {cboDecimalPlaces, "Significant figures"},
+        {txbOutput, "Results"},
         {lblCopyright, "Publisher's home page"}};
     for (const auto& [control, name] : names) {
         control->setAccessibleName(QLatin1String(name));
     }
-    for (QAbstractButton* button :
-         std::initializer_list<QAbstractButton*>{cmdRad2Deg, chkRoundToMinutes, chkDecimal,
-                                                 optDecDegrees, optDecMinutes, cmdDeg2Rad,
-                                                 cmdChangeSign, chkShowPlusMinus, cmdClear[0],
-                                                 cmdClear[1], cmdHelp, cmdQuit, cmdCopyOutput}) {
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             cmdRad2Deg, chkRoundToMinutes, chkDecimal, optDecDegrees, optDecMinutes, cmdDeg2Rad,
+             cmdChangeSign, chkShowPlusMinus, cmdClear[0], cmdClear[1], cmdHelp, cmdQuit,
+             cmdCopyOutput}) {
         button->setAccessibleName(button->text().trimmed());
     }
     txbOutput->setAccessibleDescription(
@@ -287,7 +291,9 @@ void frmMain::Form_Load() {
     m_startUpCompleted = true;
 }
 
-void frmMain::Form_Unload() { cmdQuit_Click(); }
+void frmMain::Form_Unload() {
+    cmdQuit_Click();
+}
 
 void frmMain::cmdQuit_Click() {
     hide();
@@ -334,8 +340,7 @@ void frmMain::cmdPlusMinus_Click(int index) {
 
 void frmMain::cmdChangeSign_Click() {
     EntryFields fields = readFields();
-    const Outcome outcome =
-        ChangeSign(fields, cmdDeg2Rad->isVisible() && cmdDeg2Rad->isEnabled());
+    const Outcome outcome = ChangeSign(fields, cmdDeg2Rad->isVisible() && cmdDeg2Rad->isEnabled());
     writeFields(fields);
     lblSign->setSymbolFace();
     apply(outcome);
@@ -378,8 +383,8 @@ void frmMain::SetDefaultOptions() {
     chkShowPlusMinus->setChecked(true);
     chkDecimal->setChecked(false);
     cboDecimalPlaces->clear();
-    cboDecimalPlaces->addItems({QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8"),
-                                QStringLiteral("9")});
+    cboDecimalPlaces->addItems(
+        {QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")});
     cboDecimalPlaces->setCurrentIndex(-1);
 }
 
@@ -441,7 +446,9 @@ void frmMain::cmdCopyOutput_Click() {
 
 // ---- Help and the publisher link ----
 
-void frmMain::cmdHelp_Click() { ShowHelp(m_services.viewer, *this, m_services.helpPath); }
+void frmMain::cmdHelp_Click() {
+    ShowHelp(m_services.viewer, *this, m_services.helpPath);
+}
 
 void frmMain::lblCopyright_Click() {
     OpenWebPage(SpecifySoftware::PublisherUrl, m_services.urls, m_services.messages, this);
@@ -459,8 +466,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (watched == txbOutput->viewport()) {
-            const int button = mouse->button() == Qt::LeftButton    ? 1
-                               : mouse->button() == Qt::RightButton ? 2
+            const int button = mouse->button() == Qt::LeftButton     ? 1
+                               : mouse->button() == Qt::RightButton  ? 2
                                : mouse->button() == Qt::MiddleButton ? 4
                                                                      : 0;
             txbOutput_MouseUp(button, mouse->modifiers(), mouse->position().toPoint().x(),
@@ -478,8 +485,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 bool frmMain::handleEntryKey(QObject* watched, QEvent* event) {
     const bool entryField = watched == txbRadians || watched == txbDegrees ||
                             watched == txbMinutes || watched == txbSeconds;
-    if (!entryField ||
-        (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)) {
+    if (!entryField || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)) {
         return false;
     }
     const auto* key = static_cast<QKeyEvent*>(event);

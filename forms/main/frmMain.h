@@ -37,7 +37,7 @@ class frmView;
 class frmMain : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     struct Services {
         MessageSink& messages;
         Clipboard& clipboard;
@@ -79,11 +79,11 @@ public:
     void cmdHelp_Click();
     void lblCopyright_Click();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void createFrame1();
     void createFrame2();
     void createWindowControls();

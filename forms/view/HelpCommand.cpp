@@ -7,8 +7,7 @@
 namespace orvanel {
 
 QString HelpFilePath() {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-           QLatin1String(kHelpFileName);
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(kHelpFileName);
 }
 
 void ShowHelp(frmView& viewer, const QWidget& mainWindow, const QString& helpPath) {

@@ -83,7 +83,7 @@ FileText Failure(int errnoValue) {
 }
 
 class Descriptor {
-public:
+  public:
     explicit Descriptor(int fd) : m_fd(fd) {}
     ~Descriptor() {
         if (m_fd >= 0) {
@@ -94,7 +94,7 @@ public:
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return m_fd; }
 
-private:
+  private:
     int m_fd;
 };
 

@@ -9,20 +9,20 @@ namespace orvanel {
 struct FileText {
     enum class Status { Read, Empty, Failed };
     Status status = Status::Failed;
-    QString text;          // the file's characters (at most `limit` of them)
-    int errorNumber = 0;   // for Failed
-    QString description;   // for Failed
+    QString text;        // the file's characters (at most `limit` of them)
+    int errorNumber = 0; // for Failed
+    QString description; // for Failed
 };
 
 class TextFileSource {
-public:
+  public:
     virtual ~TextFileSource() = default;
     // Reads the first `limit` UTF-16 characters of the file, or all of it when it is shorter.
     virtual FileText read(const QString& path, qsizetype limit) = 0;
 };
 
 class DiskTextFileSource final : public TextFileSource {
-public:
+  public:
     FileText read(const QString& path, qsizetype limit) override;
 };
 

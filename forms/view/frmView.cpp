@@ -16,14 +16,16 @@ constexpr int kMinHeightTwips = 2000;
 constexpr int kCopyWidthTwips = 3270;
 constexpr int kCopySelectionWidthTwips = 4425;
 
-const QString kHeader = QStringLiteral(
-    "NOTE: This file is too large to display entirely in this textbox.\r\n"
-    "To view the entire contents of the file load it into NotePad,\r\n"
-    "WordPad or some other text editor.\r\n\r\n");
+const QString kHeader =
+    QStringLiteral("NOTE: This file is too large to display entirely in this textbox.\r\n"
+                   "To view the entire contents of the file load it into NotePad,\r\n"
+                   "WordPad or some other text editor.\r\n\r\n");
 const QString kTrailer =
     QStringLiteral("NOTE: Entire contents of file have not been displayed.\r\n");
 
-QString CopyLabel() { return QStringLiteral("Copy to clipboard"); }
+QString CopyLabel() {
+    return QStringLiteral("Copy to clipboard");
+}
 
 } // namespace
 
@@ -90,11 +92,10 @@ void frmView::Form_Activate() {
         txbText1->moveCursor(QTextCursor::Start);
         txbText1->repaint();
     } else {
-        const std::string text =
-            file.status == FileText::Status::Empty
-                ? std::string("File is empty!")
-                : "Error " + std::to_string(file.errorNumber) + ".  " +
-                      file.description.toStdString();
+        const std::string text = file.status == FileText::Status::Empty
+                                     ? std::string("File is empty!")
+                                     : "Error " + std::to_string(file.errorNumber) + ".  " +
+                                           file.description.toStdString();
         const std::string title =
             file.status == FileText::Status::Empty ? "Error" : "Error reading file";
         m_messages.show(this, Message{text, title, MessageStyle::Exclamation});
@@ -145,9 +146,9 @@ void frmView::cmdCopyToClipboard_Click() {
         const QTextCursor cursor = txbText1->textCursor();
         QString text = m_text;
         if (cursor.hasSelection()) {
-            const QString lineBreak =
-                m_text.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n")
-                                                         : QStringLiteral("\n");
+            const QString lineBreak = m_text.contains(QStringLiteral("\r\n"))
+                                          ? QStringLiteral("\r\n")
+                                          : QStringLiteral("\n");
             text = cursor.selectedText().replace(QChar::ParagraphSeparator, lineBreak);
         }
         if (m_clipboard.putText(text)) {
@@ -157,7 +158,9 @@ void frmView::cmdCopyToClipboard_Click() {
     cmdClose->setFocus();
 }
 
-void frmView::cmdClose_Click() { hide(); }
+void frmView::cmdClose_Click() {
+    hide();
+}
 
 bool frmView::event(QEvent* event) {
     const bool handled = QWidget::event(event);

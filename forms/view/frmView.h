@@ -19,7 +19,7 @@ class TextFileSource;
 class frmView : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     frmView(TextFileSource& files, MessageSink& messages, Clipboard& clipboard);
 
     QString strFilename;
@@ -40,13 +40,13 @@ public:
     void cmdCopyToClipboard_Click();
     void cmdClose_Click();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void showText(const QString& text);
     void setCopyButton(const QString& caption, int widthTwips);
 

@@ -1,5 +1,5 @@
-#include "Fakes.h"
 #include "weblink.h"
+#include "Fakes.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -38,7 +38,8 @@ TEST(weblink, EachShellCodeHasItsMessage) {
     const Row rows[] = {
         {33, ""},
         {42, ""},
-        {31, first + "31.\r\n\r\nFile extension 'htm' is not associated with any application program."},
+        {31,
+         first + "31.\r\n\r\nFile extension 'htm' is not associated with any application program."},
         {8, first + "8.\r\n\r\nOut of memory."},
         {2, first + "2.\r\n\r\nPlease try once more."},
         {0, first + "0."},

@@ -10,9 +10,10 @@ using namespace orvanel;
 TEST(Numbers, TwoPiIsTheFifteenDigitConstantNotTheNearestDouble) {
     EXPECT_EQ(TwoPi, 6.28318530717959);
     EXPECT_NE(TwoPi, 6.283185307179586);
-    EXPECT_EQ(std::nextafter(std::nextafter(std::nextafter(std::nextafter(
-                  6.283185307179586, 7.0), 7.0), 7.0), 7.0),
-              TwoPi);
+    EXPECT_EQ(
+        std::nextafter(
+            std::nextafter(std::nextafter(std::nextafter(6.283185307179586, 7.0), 7.0), 7.0), 7.0),
+        TwoPi);
 }
 
 TEST(Numbers, LeadingNumberRule) {
@@ -21,15 +22,39 @@ TEST(Numbers, LeadingNumberRule) {
         double value;
     };
     const Row rows[] = {
-        {"30", 30},         {"30.5", 30.5},       {"", 0},           {"abc", 0},
-        {",5", 0},          {".", 0},             {".5", 0.5},       {"1.2.3", 1.2},
-        {"1,5", 1},         {" 1 2 ", 12},        {"\t-\n1", -1},    {"+2", 2},
-        {"-.5", -0.5},      {"1e3", 1000},        {"1D2", 100},      {"2d-1", 0.2},
-        {"1E", 1},          {"1e+", 1},           {"1e5.5", 1e5},    {"12abc", 12},
-        {"&H1F", 31},       {"&hff", 255},        {"&O17", 15},      {"&H", 0},
-        {"--5", 0},         {"-", 0},             {"inf", 0},        {"nan", 0},
-        {"infinity", 0},    {"0x1p3", 0},         {"1E-999", 0},     {"5°", 5},
-        {"−1", 0},          // U+2212 is not a sign the rule knows
+        {"30", 30},
+        {"30.5", 30.5},
+        {"", 0},
+        {"abc", 0},
+        {",5", 0},
+        {".", 0},
+        {".5", 0.5},
+        {"1.2.3", 1.2},
+        {"1,5", 1},
+        {" 1 2 ", 12},
+        {"\t-\n1", -1},
+        {"+2", 2},
+        {"-.5", -0.5},
+        {"1e3", 1000},
+        {"1D2", 100},
+        {"2d-1", 0.2},
+        {"1E", 1},
+        {"1e+", 1},
+        {"1e5.5", 1e5},
+        {"12abc", 12},
+        {"&H1F", 31},
+        {"&hff", 255},
+        {"&O17", 15},
+        {"&H", 0},
+        {"--5", 0},
+        {"-", 0},
+        {"inf", 0},
+        {"nan", 0},
+        {"infinity", 0},
+        {"0x1p3", 0},
+        {"1E-999", 0},
+        {"5°", 5},
+        {"−1", 0}, // U+2212 is not a sign the rule knows
         {"6.28318530717959", TwoPi},
     };
     for (const Row& row : rows) {
@@ -125,11 +150,19 @@ TEST(Numbers, RoundHalfEvenDecidesOnTheStoredDouble) {
         double rounded;
     };
     const Row rows[] = {
-        {0.125, 2, 0.12},       {0.375, 2, 0.38},        {2.5, 0, 2},     {3.5, 0, 4},
-        {-2.5, 0, -2},          {1.5, -1, 2},            {0.5, 0, 0},
+        {0.125, 2, 0.12},
+        {0.375, 2, 0.38},
+        {2.5, 0, 2},
+        {3.5, 0, 4},
+        {-2.5, 0, -2},
+        {1.5, -1, 2},
+        {0.5, 0, 0},
         // 2.675 is stored just below the half, so it rounds down
-        {2.675, 2, 2.67},       {6.2832, 6, 6.2832},
-        {TwoPi, 6, 6.283185},   {TwoPi, 7, 6.2831853},   {0.71681469282041, 5, 0.71681},
+        {2.675, 2, 2.67},
+        {6.2832, 6, 6.2832},
+        {TwoPi, 6, 6.283185},
+        {TwoPi, 7, 6.2831853},
+        {0.71681469282041, 5, 0.71681},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(RoundHalfEven(row.x, row.decimals), row.rounded) << row.x;

@@ -80,7 +80,8 @@ TEST(Property, ShownMinutesAndSecondsStayBelowSixty) {
             }
         }
         EntryFields copy = fields;
-        const Outcome outcome = ConvertRadiansToDegrees(copy, Settings(5 + i % 4, DecimalMinutes()));
+        const Outcome outcome =
+            ConvertRadiansToDegrees(copy, Settings(5 + i % 4, DecimalMinutes()));
         const auto degreeSign = outcome.paneAppend.find("°");
         ASSERT_LT(ReadLeadingNumber(outcome.paneAppend.substr(degreeSign + 2)), 60.0)
             << outcome.paneAppend;

@@ -39,24 +39,24 @@ TEST(Rad2DegCommand, EveryFormInPointAndCommaModePositiveAndNegative) {
     const OutputOptions dms;
     const Row rows[] = {
         {"dms", "1", 6, dms, "1.00000", "1.00000 radians = 57°17'45\"", "57", "17", "45", ""},
-        {"minutes", "1", 6, RoundToMinutes(), "1.00000", "1.00000 radians = 57°18'", "57", "18",
-         "", ""},
-        {"decimal degrees", "1", 6, DecimalDegrees(), "1.00000", "1.00000 radians = 57.2958°",
-         "57", "17", "45", ""},
+        {"minutes", "1", 6, RoundToMinutes(), "1.00000", "1.00000 radians = 57°18'", "57", "18", "",
+         ""},
+        {"decimal degrees", "1", 6, DecimalDegrees(), "1.00000", "1.00000 radians = 57.2958°", "57",
+         "17", "45", ""},
         {"decimal minutes", "1", 6, DecimalMinutes(), "1.00000", "1.00000 radians = 57°17.75'",
          "57", "17", "45", ""},
         {"negative dms", "-1", 6, dms, "-1.00000", "-1.00000 radians = -57°17'45\"", "57", "17",
          "45", "-"},
-        {"negative minutes", "-1", 6, RoundToMinutes(), "-1.00000",
-         "-1.00000 radians = -57°18'", "57", "18", "", "-"},
+        {"negative minutes", "-1", 6, RoundToMinutes(), "-1.00000", "-1.00000 radians = -57°18'",
+         "57", "18", "", "-"},
         {"comma dms", "1,5", 6, dms, "1,50000", "1,50000 radians = 85°56'37\"", "85", "56", "37",
          ""},
         {"comma decimal degrees negative", "-2,5", 6, DecimalDegrees(), "-2,50000",
          "-2,50000 radians = -143,2394°", "143", "14", "22", "-"},
         {"comma decimal minutes negative", "-2,5", 6, DecimalMinutes(), "-2,50000",
          "-2,50000 radians = -143°14,37'", "143", "14", "22", "-"},
-        {"comma minutes", "0,5", 6, RoundToMinutes(), "0,50000", "0,50000 radians = 28°39'",
-         "28", "39", "", ""},
+        {"comma minutes", "0,5", 6, RoundToMinutes(), "0,50000", "0,50000 radians = 28°39'", "28",
+         "39", "", ""},
     };
     for (const Row& row : rows) {
         Check(row);
@@ -72,18 +72,18 @@ TEST(Rad2DegCommand, EdgeCases) {
          "1.01220 radians = 57°59.69'", "57", "59", "41", ""},
         {"decimal minutes never read 60", "1.01228", 5, DecimalMinutes(), "1.0123",
          "1.0123 radians = 58°0.0'", "57", "59", "58", ""},
-        {"fields carry to 360, line stops at 359°59'", "6.2831", 6, RoundToMinutes(),
-         "6.28310", "6.28310 radians = 359°59'", "360", "0", "", ""},
+        {"fields carry to 360, line stops at 359°59'", "6.2831", 6, RoundToMinutes(), "6.28310",
+         "6.28310 radians = 359°59'", "360", "0", "", ""},
         {"tiny negative rounds to zero", "-0.0000001", 6, dms, "-0.00000",
          "-0.00000 radians = 0°0'0\"", "0", "0", "0", "-"},
         {"tiny negative decimal degrees lose the minus", "-0.0000001", 6, DecimalDegrees(),
          "-0.00000", "-0.00000 radians = 0.0000°", "0", "0", "0", "-"},
         {"a hair below a degree: no minus on zero minutes", "0.01745329", 8, DecimalMinutes(),
          "0.0174533", "0.0174533 radians = 1°0.0000'", "1", "0", "0", ""},
-        {"leading zero added", ".5", 6, dms, "0.50000", "0.50000 radians = 28°38'52\"", "28",
-         "38", "52", ""},
-        {"text without a number reads 0", "abc", 6, dms, "0.00000",
-         "0.00000 radians = 0°0'0\"", "0", "0", "0", ""},
+        {"leading zero added", ".5", 6, dms, "0.50000", "0.50000 radians = 28°38'52\"", "28", "38",
+         "52", ""},
+        {"text without a number reads 0", "abc", 6, dms, "0.00000", "0.00000 radians = 0°0'0\"",
+         "0", "0", "0", ""},
         {"start-up: whole radians, regional decimals", "1", 0, dms, "1.00",
          "1.00 radians = 57°17'45\"", "57", "17", "45", ""},
         {"nine figures", "1", 8, dms, "1.0000000", "1.0000000 radians = 57°17'45\"", "57", "17",
@@ -101,8 +101,7 @@ TEST(Rad2DegCommand, SingularOnlyForExactlyOneRadian) {
     Check({"one", "1", 0, dms, "1", "1 radian = 57°17'45\"", "57", "17", "45", ""}, noDecimals);
     Check({"minus one", "-1", 0, dms, "-1", "-1 radian = -57°17'45\"", "57", "17", "45", "-"},
           noDecimals);
-    Check({"two", "2", 0, dms, "2", "2 radians = 114°35'30\"", "114", "35", "30", ""},
-          noDecimals);
+    Check({"two", "2", 0, dms, "2", "2 radians = 114°35'30\"", "114", "35", "30", ""}, noDecimals);
 }
 
 TEST(Rad2DegCommand, RegionalCommaIsNormalisedToThePointTyped) {

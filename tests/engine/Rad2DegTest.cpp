@@ -1,5 +1,5 @@
-#include "Numbers.h"
 #include "Rad2Deg.h"
+#include "Numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -50,9 +50,17 @@ struct FakeProgram final : ProgramControl {
     void endProgram() override { ++ended; }
 };
 
+// Every desktop service a window needs, faked.
+struct FakeDesktop {
+    RecordingMessages messages;
+    FakeClipboard clipboard;
+    FakeUrlOpener urls;
+    FakeScreen screen;
+    FakeProgram program;
+};
+
 // Runs a Qt Test object on the offscreen platform unless a platform was chosen.
-template <typename TestObject>
-int RunWindowTests(int argc, char** argv) {
+template <typename TestObject> int RunWindowTests(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -11,7 +11,7 @@ TEST(StrProc, CountOccurrencesIsNonOverlappingAndExact) {
         int count;
     };
     const Row rows[] = {
-        {"1,2,3", ",", 2}, {"aaa", "aa", 1}, {"", ",", 0},      {"abc", "", 0},
+        {"1,2,3", ",", 2}, {"aaa", "aa", 1}, {"", ",", 0},   {"abc", "", 0},
         {"AbA", "a", 0},   {"a.b.", ".", 2}, {"°°", "°", 2},
     };
     for (const Row& row : rows) {

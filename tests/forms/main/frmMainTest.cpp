@@ -1,9 +1,9 @@
+#include "frmMain.h"
 #include "Fakes.h"
 #include "OutputPane.h"
 #include "QtPlatform.h"
 #include "SignLabel.h"
 #include "TextFileSource.h"
-#include "frmMain.h"
 #include "frmView.h"
 
 #include <QCheckBox>
@@ -33,8 +33,7 @@ class frmMainTest : public QObject {
     std::unique_ptr<frmView> viewer;
     std::unique_ptr<frmMain> window;
 
-    template <typename T = QWidget>
-    T* control(const char* name) {
+    template <typename T = QWidget> T* control(const char* name) {
         T* found = window->findChild<T*>(QLatin1String(name));
         if (!found) {
             qFatal("no control %s", name);
@@ -47,9 +46,9 @@ class frmMainTest : public QObject {
 
     void start(MessageSink& sink) {
         viewer = std::make_unique<frmView>(files, sink, clipboard);
-        window = std::make_unique<frmMain>(frmMain::Services{
-            sink, clipboard, urls, screen, program, *viewer, NumberFormat{},
-            QStringLiteral("/nonexistent/orvanel_help.txt")});
+        window = std::make_unique<frmMain>(
+            frmMain::Services{sink, clipboard, urls, screen, program, *viewer, NumberFormat{},
+                              QStringLiteral("/nonexistent/orvanel_help.txt")});
         window->Form_Load();
     }
 
@@ -71,7 +70,7 @@ class frmMainTest : public QObject {
         return lines.size() >= 2 ? lines[lines.size() - 2] : QString();
     }
 
-private slots:
+  private slots:
     void init() {
         messages.shown.clear();
         clipboard = FakeClipboard{};
@@ -103,7 +102,8 @@ private slots:
         QVERIFY(!control<QRadioButton>("optDecMinutes")->isEnabled());
         QCOMPARE(control<QPushButton>("cmdPlusMinus1")->text(), QString(QChar(0x2212)));
         QCOMPARE(control<QPushButton>("cmdPlusMinus2")->text(), QString(QChar(0x2192)));
-        QCOMPARE(control<QPushButton>("cmdCopyOutput")->text(), QStringLiteral("Copy to clipboard"));
+        QCOMPARE(control<QPushButton>("cmdCopyOutput")->text(),
+                 QStringLiteral("Copy to clipboard"));
         QCOMPARE(control<QPushButton>("cmdCopyOutput")->width(), 160);
         // the user's clipboard survives start-up
         QCOMPARE(clipboard.writes, 0);
@@ -113,7 +113,8 @@ private slots:
     void startUpLooks() {
         const QColor teal(0, 128, 128);
         QCOMPARE(window->palette().color(QPalette::Window), teal);
-        QCOMPARE(control<QLabel>("Label1")->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(control<QLabel>("Label1")->palette().color(QPalette::WindowText),
+                 QColor(Qt::white));
         QCOMPARE(control<QCheckBox>("chkDecimal")->palette().color(QPalette::Button), teal);
         QCOMPARE(control<QLabel>("lblCopyright")->palette().color(QPalette::WindowText),
                  QColor(110, 173, 216));
@@ -179,7 +180,8 @@ private slots:
     void aReleaseWhosePressWentElsewhereConvertsNothing() {
         typeAndEnter("txbDegrees", QStringLiteral("abc"));
         QCOMPARE(messages.shown.size(), std::size_t(1));
-        QCOMPARE(messages.shown[0].text, std::string("Invalid input for degrees, minutes or seconds."));
+        QCOMPARE(messages.shown[0].text,
+                 std::string("Invalid input for degrees, minutes or seconds."));
         QCOMPARE(messages.shown[0].style, MessageStyle::Exclamation);
         // The press closed the message box; only its release reaches the field.
         QTest::keyRelease(field("txbDegrees"), Qt::Key_Return);
@@ -256,7 +258,8 @@ private slots:
         typeAndEnter("txbRadians", QStringLiteral("1"));
         QCOMPARE(pane()->wholeText(), QStringLiteral("1.00000 radians = 57°17'45\"\r\n"));
         QTest::mouseClick(control("cmdClear1"), Qt::LeftButton);
-        for (const char* name : {"txbRadians", "txbToAdd", "txbDegrees", "txbMinutes", "txbSeconds"}) {
+        for (const char* name :
+             {"txbRadians", "txbToAdd", "txbDegrees", "txbMinutes", "txbSeconds"}) {
             QCOMPARE(field(name)->text(), QString());
         }
         QCOMPARE(sign(), QString());
@@ -266,11 +269,12 @@ private slots:
 
     void tabVisitsTheControlsInOrder() {
         const QStringList expected = {
-            "txbOutput",    "cmdQuit",       "cmdClear0",        "cmdClear1",  "cmdHelp",
-            "chkShowPlusMinus", "cboDecimalPlaces", "cmdCopyOutput", "cmdPlusMinus2",
-            "cmdPlusMinus1", "cmdPlusMinus0", "txbToAdd",        "chkRoundToMinutes",
-            "cmdRad2Deg",   "txbRadians",    "chkDecimal",       "txbSeconds", "txbMinutes",
-            "txbDegrees",   "cmdChangeSign", "cmdDeg2Rad",       "txbOutput"};
+            "txbOutput",         "cmdQuit",          "cmdClear0",        "cmdClear1",
+            "cmdHelp",           "chkShowPlusMinus", "cboDecimalPlaces", "cmdCopyOutput",
+            "cmdPlusMinus2",     "cmdPlusMinus1",    "cmdPlusMinus0",    "txbToAdd",
+            "chkRoundToMinutes", "cmdRad2Deg",       "txbRadians",       "chkDecimal",
+            "txbSeconds",        "txbMinutes",       "txbDegrees",       "cmdChangeSign",
+            "cmdDeg2Rad",        "txbOutput"};
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         pane()->setFocus();
@@ -288,13 +292,29 @@ private slots:
     }
 
     void everyFocusableControlHasAnAccessibleName() {
-        const QStringList expected = {"Results", "Quit", "Clear output", "Clear input", "Help",
-                                      "Show +/- results", "Significant figures",
-                                      "Copy to clipboard", "minutes", "degrees",
-                                      "Move radians to second value", "Subtract", "Add",
-                                      "Second value", "Round to minutes", "Radians to degrees",
-                                      "Radians", "Output in decimal", "seconds", "minutes",
-                                      "Degrees", "Change sign", "Degrees to radians"};
+        const QStringList expected = {"Results",
+                                      "Quit",
+                                      "Clear output",
+                                      "Clear input",
+                                      "Help",
+                                      "Show +/- results",
+                                      "Significant figures",
+                                      "Copy to clipboard",
+                                      "minutes",
+                                      "degrees",
+                                      "Move radians to second value",
+                                      "Subtract",
+                                      "Add",
+                                      "Second value",
+                                      "Round to minutes",
+                                      "Radians to degrees",
+                                      "Radians",
+                                      "Output in decimal",
+                                      "seconds",
+                                      "minutes",
+                                      "Degrees",
+                                      "Change sign",
+                                      "Degrees to radians"};
         QStringList names;
         QWidget* start = pane();
         QWidget* w = start;
@@ -385,8 +405,8 @@ private slots:
         field("txbRadians")->setText(QStringLiteral("1.000001"));
         field("txbToAdd")->setText(QStringLiteral("-7"));
         QTest::mouseClick(control("cmdPlusMinus1"), Qt::LeftButton);
-        QCOMPARE(messages.shown.at(0), (Message{"Second value out of range", "Subtract'",
-                                                MessageStyle::Information}));
+        QCOMPARE(messages.shown.at(0),
+                 (Message{"Second value out of range", "Subtract'", MessageStyle::Information}));
         QCOMPARE(field("txbRadians")->text(), QStringLiteral("1"));
         QCOMPARE(window->focusWidget(), field("txbToAdd"));
         QCOMPARE(field("txbToAdd")->cursorPosition(), 2);
@@ -417,7 +437,8 @@ private slots:
         QTest::mouseClick(control("cmdClear0"), Qt::LeftButton);
         QTest::mouseClick(control("cmdCopyOutput"), Qt::LeftButton);
         QCOMPARE(clipboard.text, QString());
-        QCOMPARE(control<QPushButton>("cmdCopyOutput")->text(), QStringLiteral("Copy to clipboard"));
+        QCOMPARE(control<QPushButton>("cmdCopyOutput")->text(),
+                 QStringLiteral("Copy to clipboard"));
     }
 
     void mouseSelectionChangesTheCopyButton() {
@@ -444,7 +465,8 @@ private slots:
         pane()->setFocus();
         QTest::keyClick(pane(), Qt::Key_Right, Qt::ShiftModifier);
         QTest::keyClick(pane(), Qt::Key_Right, Qt::ShiftModifier);
-        QCOMPARE(control<QPushButton>("cmdCopyOutput")->text(), QStringLiteral("Copy to clipboard"));
+        QCOMPARE(control<QPushButton>("cmdCopyOutput")->text(),
+                 QStringLiteral("Copy to clipboard"));
         QTest::mouseClick(control("cmdCopyOutput"), Qt::LeftButton);
         QCOMPARE(clipboard.text, QStringLiteral("1."));
     }
@@ -486,13 +508,16 @@ private slots:
         QVERIFY(messages.shown.empty());
         urls.code = 31;
         QTest::mouseClick(control("lblCopyright"), Qt::LeftButton);
-        QCOMPARE(messages.shown.at(0).text,
-                 std::string("Error launching web browser, error code = 31.\r\n\r\n"
-                             "File extension 'org/' is not associated with any application program."));
+        QCOMPARE(
+            messages.shown.at(0).text,
+            std::string("Error launching web browser, error code = 31.\r\n\r\n"
+                        "File extension 'org/' is not associated with any application program."));
         QCOMPARE(messages.shown.at(0).title, std::string("Cannot launch web browser"));
     }
 };
 
-int main(int argc, char** argv) { return RunWindowTests<frmMainTest>(argc, argv); }
+int main(int argc, char** argv) {
+    return RunWindowTests<frmMainTest>(argc, argv);
+}
 
 #include "frmMainTest.moc"

@@ -1,7 +1,7 @@
+#include "frmView.h"
 #include "Fakes.h"
 #include "HelpCommand.h"
 #include "TextFileSource.h"
-#include "frmView.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -56,7 +56,7 @@ class frmViewTest : public QObject {
     QPlainTextEdit* text() { return viewer->findChild<QPlainTextEdit*>("txbText1"); }
     QPushButton* copyButton() { return viewer->findChild<QPushButton*>("cmdCopyToClipboard"); }
 
-private slots:
+  private slots:
     void init() {
         messages.shown.clear();
         clipboard = FakeClipboard{};
@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(DecodeText("caf\xE9", 4), QStringLiteral("café"));
         QCOMPARE(DecodeText("\x80\x81", 2), QString(QChar(0x20AC)) + QChar(0x81));
         QCOMPARE(DecodeText("\xF0\x9F\x98\x80", 4).size(), 2); // one emoji, two UTF-16 units
-        QCOMPARE(DecodeText("\xED\xA0\x80", 3).size(), 3);    // an encoded surrogate is not UTF-8
+        QCOMPARE(DecodeText("\xED\xA0\x80", 3).size(), 3);     // an encoded surrogate is not UTF-8
     }
 
     void failuresAreReportedAndHideTheWindow() {
@@ -243,6 +243,8 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) { return RunWindowTests<frmViewTest>(argc, argv); }
+int main(int argc, char** argv) {
+    return RunWindowTests<frmViewTest>(argc, argv);
+}
 
 #include "frmViewTest.moc"
