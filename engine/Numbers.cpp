@@ -241,7 +241,13 @@ double RoundWhole(double x) {
 }
 
 std::string AddLeadingZero(std::string_view text) {
-    return !text.empty() && text.front() == '.' ? "0" + std::string(text) : std::string(text);
+    std::string out;
+    if (!text.empty() && text.front() == '.') {
+        out.reserve(text.size() + 1);
+        out.push_back('0');
+    }
+    out.append(text);
+    return out;
 }
 
 std::string ApplySeparator(std::string_view text, bool commaMode) {
