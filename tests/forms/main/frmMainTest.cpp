@@ -291,6 +291,23 @@ class frmMainTest : public QObject {
         QCOMPARE(visited, expected);
     }
 
+    // The two option buttons form one group: Tab enters it, the arrow keys move inside it.
+    void tabEntersTheOptionGroupWhileEnabled() {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::mouseClick(control("chkDecimal"), Qt::LeftButton);
+        control("cmdCopyOutput")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control("optDecMinutes"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QCOMPARE(QApplication::focusWidget(), control("optDecDegrees"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), control("optDecMinutes"));
+        QVERIFY(control<QRadioButton>("optDecMinutes")->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control("cmdPlusMinus2"));
+    }
+
     void everyFocusableControlHasAnAccessibleName() {
         const QStringList expected = {"Results",
                                       "Quit",
