@@ -310,40 +310,44 @@ void frmMain::cmdClear_Click(int index) {
         txbOutput->clear();
         return;
     }
-    EntryFields fields = readFields();
-    ClearInput(fields);
-    writeFields(fields);
+    ClearInput();
+}
+
+void frmMain::ClearInput() {
+    runCommand([](EntryFields& f) {
+        orvanel::ClearInput(f);
+        return Outcome{};
+    });
 }
 
 // ---- Conversions ----
 
-void frmMain::cmdDeg2Rad_Click() {
+template <typename Command>
+void frmMain::runCommand(Command command) {
     EntryFields fields = readFields();
-    const Outcome outcome = ConvertDegreesToRadians(fields, settings());
+    const Outcome outcome = command(fields);
     writeFields(fields);
     apply(outcome);
+}
+
+void frmMain::cmdDeg2Rad_Click() {
+    runCommand([this](EntryFields& f) { return ConvertDegreesToRadians(f, settings()); });
 }
 
 void frmMain::cmdRad2Deg_Click() {
-    EntryFields fields = readFields();
-    const Outcome outcome = ConvertRadiansToDegrees(fields, settings());
-    writeFields(fields);
-    apply(outcome);
+    runCommand([this](EntryFields& f) { return ConvertRadiansToDegrees(f, settings()); });
 }
 
 void frmMain::cmdPlusMinus_Click(int index) {
-    EntryFields fields = readFields();
-    const Outcome outcome = PlusMinus(fields, static_cast<PlusMinusIndex>(index), settings());
-    writeFields(fields);
-    apply(outcome);
+    runCommand([this, index](EntryFields& f) {
+        return PlusMinus(f, static_cast<PlusMinusIndex>(index), settings());
+    });
 }
 
 void frmMain::cmdChangeSign_Click() {
-    EntryFields fields = readFields();
-    const Outcome outcome = ChangeSign(fields, cmdDeg2Rad->isVisible() && cmdDeg2Rad->isEnabled());
-    writeFields(fields);
+    const bool deg2RadFocusable = cmdDeg2Rad->isVisible() && cmdDeg2Rad->isEnabled();
     lblSign->setSymbolFace();
-    apply(outcome);
+    runCommand([deg2RadFocusable](EntryFields& f) { return ChangeSign(f, deg2RadFocusable); });
 }
 
 void frmMain::txbRadians_KeyUp(int keyCode, Qt::KeyboardModifiers) {
@@ -373,9 +377,7 @@ void frmMain::txbSeconds_KeyUp(int keyCode, Qt::KeyboardModifiers) {
 // ---- Output options ----
 
 void frmMain::SetDefaultOptions() {
-    EntryFields fields = readFields();
-    ClearInput(fields);
-    writeFields(fields);
+    ClearInput();
     chkRoundToMinutes->setChecked(false);
     optDecDegrees->setChecked(true);
     optDecDegrees->setEnabled(false);

@@ -91,8 +91,13 @@ class frmMain : public QWidget {
     void nameForAssistiveTechnology();
     void wireEvents();
     void SetDefaultOptions();
+    void ClearInput();
     void UpdateCopyButton();
 
+    // Copies the fields into the engine, runs `command` on them, writes them back and applies
+    // what the command asks for.
+    template <typename Command>
+    void runCommand(Command command);
     EntryFields readFields() const;
     void writeFields(const EntryFields& fields);
     CalcSettings settings() const;
