@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 namespace orvanel {
 namespace {
@@ -72,9 +73,12 @@ QString frmView::DisplayedText(const QString& fileText) {
 }
 
 void frmView::Form_Activate() {
-    if (blnFileDisplayed) {
+    // The error message below is modal; closing it activates this window again, which must not
+    // read the file (and report it) a second time.
+    if (blnFileDisplayed || m_reading) {
         return;
     }
+    const QScopedValueRollback reading(m_reading, true);
     cmdClose->setText(QStringLiteral("Close"));
     showText(QString());
     setCopyButton(CopyLabel(), kCopyWidthTwips);

@@ -54,6 +54,7 @@ class frmView : public QWidget {
     MessageSink& m_messages;
     Clipboard& m_clipboard;
     bool blnFileDisplayed = false;
+    bool m_reading = false;
     QString m_text; // what the text box shows, line breaks as in the file
 
     QPlainTextEdit* txbText1;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Drives the real program in a real X11 window, as a user would: real key and mouse events,
 # message boxes answered with Enter, the clipboard read from outside the process.
-# Usage (inside an X display): gui_test.sh PROGRAM {mouse|keyboard|help}
+# Usage (inside an X display): gui_test.sh PROGRAM {mouse|keyboard|help|missing-help}
 set -euo pipefail
 program=$1
 mode=$2
@@ -126,6 +126,21 @@ help)
   keys ctrl+a ctrl+c
   first=$(clipboard | head -1 | tr -d '\r')
   [ "$first" = "Orvanel - a calculator for plane angles" ] || fail "help begins: '$first'"
+  quit_with_close_box
+  ;;
+missing-help)
+  click cmdHelp
+  box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Error reading file$' | head -1)
+  [ -n "$box" ] || fail "no message for a missing help file"
+  keys Return
+  sleep 1
+  [ -z "$(window_named '^Error reading file$')" ] || fail "the message came back"
+  [ -z "$(window_named '^Help for Orvanel$')" ] || fail "the viewer stayed visible"
+  click cmdHelp
+  timeout 10 xdotool search --sync --onlyvisible --name '^Help for Orvanel$' >/dev/null ||
+    fail "a second Help showed no viewer"
+  sleep 1
+  [ -z "$(window_named '^Error reading file$')" ] || fail "a second message"
   quit_with_close_box
   ;;
 *) fail "unknown mode $mode" ;;
