@@ -3,7 +3,7 @@
 #include "HelpCommand.h"
 #include "OutputPane.h"
 #include "SignLabel.h"
-#include "SpecifySoftware.h"
+#include "ProductConstants.h"
 #include "Tessaly_common.h"
 #include "Twips.h"
 #include "weblink.h"

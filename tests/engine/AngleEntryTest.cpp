@@ -36,9 +36,3 @@ TEST(ParseAngleField, OneBadFlagCollectsSeveralFields) {
     EXPECT_EQ(ParseAngleField("30", bad, comma), 30);
     EXPECT_TRUE(bad);
 }
-
-TEST(ClearInput, EmptiesFieldsAndSign) {
-    EntryFields fields{"1", "2", "3", "4", "5", "-"};
-    ClearInput(fields);
-    EXPECT_EQ(fields, EntryFields{});
-}

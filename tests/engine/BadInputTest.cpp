@@ -7,12 +7,18 @@ using namespace orvanel::testing;
 
 namespace {
 
-const char* const kInvalid = "Invalid input for degrees, minutes or seconds.";
+const char* const kBad = "Invalid input for degrees, minutes or seconds.";
+const char* const kZero = "0.00000 radians = 0°0'0\"\r\n";
+const char* const kOne = "1.00000 radians = 57°17'45\"\r\n";
 
+// One kind of bad input: what each field gets (a message, or what the command writes).
 struct Row {
     const char* kind;
-    const char* input;
-    const char* expected; // a message text, or what the command writes (line or field)
+    const char* degrees;
+    const char* degreesGets;
+    const char* radians; // also typed into the second value, with 1 in the radians field
+    const char* radiansGets;
+    const char* secondValueGets;
 };
 
 std::string Got(const Outcome& outcome, const std::string& written) {
@@ -21,84 +27,42 @@ std::string Got(const Outcome& outcome, const std::string& written) {
 
 } // namespace
 
-TEST(BadInput, DegreesField) {
+// clang-format off
+TEST(BadInput, EachFieldAgainstEachKind) {
     const Row rows[] = {
-        {"minus sign", "-30", kInvalid},
-        {"plus sign", "+30", kInvalid},
-        {"blanks around", " 30 ", "30°0'0\" = 0.52360 radians\r\n"},
-        {"blank inside", "3 0", kInvalid},
-        {"letters", "abc", kInvalid},
-        {"exponent", "1e3", kInvalid},
-        {"&H", "&H1F", kInvalid},
-        {"beyond a double", "9E999", kInvalid},
-        {"inf", "inf", kInvalid},
-        {"nan", "nan", kInvalid},
-        {"hex float", "0x1p3", kInvalid},
-        {"U+2212 minus", "\u221230", kInvalid},
-        {"degree sign", "30°", kInvalid},
-        {"lone separator", ".", "0°0'0\" = 0.00000 radians\r\n"},
-        {"both separators", "1,5.0", kInvalid},
-        {"13 digits", "1234567890123", "Degrees out of range"},
+        {"minus sign",       "-30",   kBad, "-1",    "-1.00000 radians = -57°17'45\"\r\n", "-1"},
+        {"plus sign",        "+30",   kBad, "+1",    kOne, "1"},
+        {"blanks around",    " 30 ",  "30°0'0\" = 0.52360 radians\r\n", " 1 ", kOne, "1"},
+        {"blank inside",     "3 0",   kBad, "1 2",   "Radians out of range", "Second value out of range"},
+        {"letters",          "abc",   kBad, "abc",   kZero, "0"},
+        {"exponent",         "1e3",   kBad, "5e-1",  "0.50000 radians = 28°38'52\"\r\n", "0.5"},
+        {"&H",               "&H1F",  kBad, "&H1",   kOne, "1"},
+        {"beyond a double",  "9E999", kBad, "9E999", "Radians out of range", "Second value out of range"},
+        {"inf",              "inf",   kBad, "inf",   kZero, "0"},
+        {"nan",              "nan",   kBad, "nan",   kZero, "0"},
+        {"hex float",        "0x1p3", kBad, "0x1p3", kZero, "0"},
+        {"U+2212 minus",     "\u221230", kBad, "\u22121", kZero, "0"},
+        {"degree sign",      "30°",   kBad, "1°",    kOne, "1"},
+        {"lone separator",   ".",     "0°0'0\" = 0.00000 radians\r\n", ".", kZero, "0"},
+        {"both separators",  "1,5.0", kBad, "1,5.0", "1,50000 radians = 85°56'37\"\r\n", "1"},
+        {"13 digits",        "1234567890123", "Degrees out of range", "1234567890123", "Radians out of range", "Second value out of range"},
     };
     for (const Row& row : rows) {
-        EntryFields fields;
-        fields.degrees = row.input;
-        const Outcome outcome = ConvertDegreesToRadians(fields, Settings(6));
-        EXPECT_EQ(Got(outcome, outcome.paneAppend), row.expected) << row.kind;
-    }
-}
+        EntryFields dms;
+        dms.degrees = row.degrees;
+        const Outcome deg = ConvertDegreesToRadians(dms, Settings(6));
+        EXPECT_EQ(Got(deg, deg.paneAppend), row.degreesGets) << row.kind;
 
-TEST(BadInput, RadiansField) {
-    const Row rows[] = {
-        {"minus sign", "-1", "-1.00000 radians = -57°17'45\"\r\n"},
-        {"plus sign", "+1", "1.00000 radians = 57°17'45\"\r\n"},
-        {"blanks around", " 1 ", "1.00000 radians = 57°17'45\"\r\n"},
-        {"blank inside joins digits", "1 2", "Radians out of range"},
-        {"letters", "abc", "0.00000 radians = 0°0'0\"\r\n"},
-        {"exponent", "5e-1", "0.50000 radians = 28°38'52\"\r\n"},
-        {"&H", "&H1", "1.00000 radians = 57°17'45\"\r\n"},
-        {"beyond a double", "9E999", "Radians out of range"},
-        {"inf", "inf", "0.00000 radians = 0°0'0\"\r\n"},
-        {"nan", "nan", "0.00000 radians = 0°0'0\"\r\n"},
-        {"hex float", "0x1p3", "0.00000 radians = 0°0'0\"\r\n"},
-        {"U+2212 minus", "\u22121", "0.00000 radians = 0°0'0\"\r\n"},
-        {"degree sign", "1°", "1.00000 radians = 57°17'45\"\r\n"},
-        {"lone separator", ".", "0.00000 radians = 0°0'0\"\r\n"},
-        {"both separators", "1,5.0", "1,50000 radians = 85°56'37\"\r\n"},
-        {"13 digits", "1234567890123", "Radians out of range"},
-    };
-    for (const Row& row : rows) {
-        EntryFields fields;
-        fields.radians = row.input;
-        const Outcome outcome = ConvertRadiansToDegrees(fields, Settings(6));
-        EXPECT_EQ(Got(outcome, outcome.paneAppend), row.expected) << row.kind;
-    }
-}
+        EntryFields radians;
+        radians.radians = row.radians;
+        const Outcome rad = ConvertRadiansToDegrees(radians, Settings(6));
+        EXPECT_EQ(Got(rad, rad.paneAppend), row.radiansGets) << row.kind;
 
-TEST(BadInput, SecondValueField) {
-    const Row rows[] = {
-        {"minus sign", "-1", "-1"},
-        {"plus sign", "+1", "1"},
-        {"blanks around", " 1 ", "1"},
-        {"blank inside joins digits", "1 2", "Second value out of range"},
-        {"letters", "abc", "0"},
-        {"exponent", "5e-1", "0.5"},
-        {"&H", "&H1", "1"},
-        {"beyond a double", "9E999", "Second value out of range"},
-        {"inf", "inf", "0"},
-        {"nan", "nan", "0"},
-        {"hex float", "0x1p3", "0"},
-        {"U+2212 minus", "\u22121", "0"},
-        {"degree sign", "1°", "1"},
-        {"lone separator", ".", "0"},
-        {"comma while the first value has none", "1,5", "1"},
-        {"13 digits", "1234567890123", "Second value out of range"},
-    };
-    for (const Row& row : rows) {
-        EntryFields fields;
-        fields.radians = "1";
-        fields.toAdd = row.input;
-        const Outcome outcome = PlusMinus(fields, PlusMinusIndex::Add, Settings(6));
-        EXPECT_EQ(Got(outcome, fields.toAdd), row.expected) << row.kind;
+        EntryFields adder;
+        adder.radians = "1";
+        adder.toAdd = row.radians;
+        const Outcome add = PlusMinus(adder, PlusMinusIndex::Add, Settings(6));
+        EXPECT_EQ(Got(add, adder.toAdd), row.secondValueGets) << row.kind;
     }
 }
+// clang-format on

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Calculator.h"
+#include "StrProc.h"
 
 #include <gtest/gtest.h>
 

@@ -64,30 +64,6 @@ TEST(Property, DegreesToRadiansAndBackKeepsTheAngle) {
     }
 }
 
-TEST(Property, ShownMinutesAndSecondsStayBelowSixty) {
-    std::mt19937_64 random(77);
-    std::uniform_real_distribution<double> turn(-TwoPi, TwoPi);
-    for (int i = 0; i < 20000; ++i) {
-        const double r = turn(random);
-        EntryFields fields;
-        fields.radians = GeneralNumberText(r);
-        for (const OutputOptions& options : {OutputOptions{}, RoundToMinutes()}) {
-            EntryFields copy = fields;
-            ConvertRadiansToDegrees(copy, Settings(5 + i % 4, options));
-            ASSERT_LT(std::stoi(copy.minutes), 60) << fields.radians;
-            if (!copy.seconds.empty()) {
-                ASSERT_LT(std::stoi(copy.seconds), 60) << fields.radians;
-            }
-        }
-        EntryFields copy = fields;
-        const Outcome outcome =
-            ConvertRadiansToDegrees(copy, Settings(5 + i % 4, DecimalMinutes()));
-        const auto degreeSign = outcome.paneAppend.find("°");
-        ASSERT_LT(ReadLeadingNumber(outcome.paneAppend.substr(degreeSign + 2)), 60.0)
-            << outcome.paneAppend;
-    }
-}
-
 TEST(Property, RadiansToDmsAndBackAgreesWithinTheDisplayPrecision) {
     std::mt19937_64 random(1440);
     std::uniform_real_distribution<double> turn(-TwoPi, TwoPi);

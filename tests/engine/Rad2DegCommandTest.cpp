@@ -6,111 +6,99 @@ using namespace orvanel::testing;
 namespace {
 
 struct Row {
-    const char* name;
-    const char* radiansIn;
+    const char* in;
     int sigFigs;
     OutputOptions options;
-    const char* radiansOut;
-    const char* line; // without CR LF
-    const char* d;
-    const char* m;
-    const char* s;
-    const char* sign;
+    const char* radians; // the field as rewritten
+    const char* line;    // without CR LF
 };
 
 void Check(const Row& row, const NumberFormat& format = {}) {
     EntryFields fields;
-    fields.radians = row.radiansIn;
+    fields.radians = row.in;
     CalcSettings settings = Settings(row.sigFigs, row.options);
     settings.format = format;
     const Outcome outcome = ConvertRadiansToDegrees(fields, settings);
-    EXPECT_FALSE(outcome.message) << row.name;
-    EXPECT_EQ(fields.radians, row.radiansOut) << row.name;
-    EXPECT_EQ(outcome.paneAppend, std::string(row.line) + "\r\n") << row.name;
-    EXPECT_EQ(fields.degrees, row.d) << row.name;
-    EXPECT_EQ(fields.minutes, row.m) << row.name;
-    EXPECT_EQ(fields.seconds, row.s) << row.name;
-    EXPECT_EQ(fields.sign, row.sign) << row.name;
+    EXPECT_FALSE(outcome.message) << row.in;
+    EXPECT_EQ(fields.radians, row.radians) << row.in;
+    EXPECT_EQ(outcome.paneAppend, std::string(row.line) + "\r\n") << row.in;
 }
+
+const OutputOptions kDms;
+const OutputOptions kMin = RoundToMinutes();
+const OutputOptions kDecDeg = DecimalDegrees();
+const OutputOptions kDecMin = DecimalMinutes();
 
 } // namespace
 
+// clang-format off
 TEST(Rad2DegCommand, EveryFormInPointAndCommaModePositiveAndNegative) {
-    const OutputOptions dms;
     const Row rows[] = {
-        {"dms", "1", 6, dms, "1.00000", "1.00000 radians = 57°17'45\"", "57", "17", "45", ""},
-        {"minutes", "1", 6, RoundToMinutes(), "1.00000", "1.00000 radians = 57°18'", "57", "18", "",
-         ""},
-        {"decimal degrees", "1", 6, DecimalDegrees(), "1.00000", "1.00000 radians = 57.2958°", "57",
-         "17", "45", ""},
-        {"decimal minutes", "1", 6, DecimalMinutes(), "1.00000", "1.00000 radians = 57°17.75'",
-         "57", "17", "45", ""},
-        {"negative dms", "-1", 6, dms, "-1.00000", "-1.00000 radians = -57°17'45\"", "57", "17",
-         "45", "-"},
-        {"negative minutes", "-1", 6, RoundToMinutes(), "-1.00000", "-1.00000 radians = -57°18'",
-         "57", "18", "", "-"},
-        {"comma dms", "1,5", 6, dms, "1,50000", "1,50000 radians = 85°56'37\"", "85", "56", "37",
-         ""},
-        {"comma decimal degrees negative", "-2,5", 6, DecimalDegrees(), "-2,50000",
-         "-2,50000 radians = -143,2394°", "143", "14", "22", "-"},
-        {"comma decimal minutes negative", "-2,5", 6, DecimalMinutes(), "-2,50000",
-         "-2,50000 radians = -143°14,37'", "143", "14", "22", "-"},
-        {"comma minutes", "0,5", 6, RoundToMinutes(), "0,50000", "0,50000 radians = 28°39'", "28",
-         "39", "", ""},
+        {"1",    6, kDms,    "1.00000",  "1.00000 radians = 57°17'45\""},
+        {"1",    6, kMin,    "1.00000",  "1.00000 radians = 57°18'"},
+        {"1",    6, kDecDeg, "1.00000",  "1.00000 radians = 57.2958°"},
+        {"1",    6, kDecMin, "1.00000",  "1.00000 radians = 57°17.75'"},
+        {"-1",   6, kDms,    "-1.00000", "-1.00000 radians = -57°17'45\""},
+        {"-1",   6, kMin,    "-1.00000", "-1.00000 radians = -57°18'"},
+        {"1,5",  6, kDms,    "1,50000",  "1,50000 radians = 85°56'37\""},
+        {"0,5",  6, kMin,    "0,50000",  "0,50000 radians = 28°39'"},
+        {"-2,5", 6, kDecDeg, "-2,50000", "-2,50000 radians = -143,2394°"},
+        {"-2,5", 6, kDecMin, "-2,50000", "-2,50000 radians = -143°14,37'"},
     };
-    for (const Row& row : rows) {
-        Check(row);
-    }
+    for (const Row& row : rows) Check(row);
 }
 
 TEST(Rad2DegCommand, EdgeCases) {
-    const OutputOptions dms;
     const Row rows[] = {
-        {"2pi to four decimals is a turn", "6.2832", 7, dms, "6.283185",
-         "6.283185 radians = 360°0'0\"", "360", "0", "0", ""},
-        {"minutes measured from the degrees shown", "1.0122", 6, DecimalMinutes(), "1.01220",
-         "1.01220 radians = 57°59.69'", "57", "59", "41", ""},
-        {"decimal minutes never read 60", "1.01228", 5, DecimalMinutes(), "1.0123",
-         "1.0123 radians = 58°0.0'", "57", "59", "58", ""},
-        {"fields carry to 360, line stops at 359°59'", "6.2831", 6, RoundToMinutes(), "6.28310",
-         "6.28310 radians = 359°59'", "360", "0", "", ""},
-        {"tiny negative rounds to zero", "-0.0000001", 6, dms, "-0.00000",
-         "-0.00000 radians = 0°0'0\"", "0", "0", "0", "-"},
-        {"tiny negative decimal degrees lose the minus", "-0.0000001", 6, DecimalDegrees(),
-         "-0.00000", "-0.00000 radians = 0.0000°", "0", "0", "0", "-"},
-        {"a hair below a degree: no minus on zero minutes", "0.01745329", 8, DecimalMinutes(),
-         "0.0174533", "0.0174533 radians = 1°0.0000'", "1", "0", "0", ""},
-        {"leading zero added", ".5", 6, dms, "0.50000", "0.50000 radians = 28°38'52\"", "28", "38",
-         "52", ""},
-        {"text without a number reads 0", "abc", 6, dms, "0.00000", "0.00000 radians = 0°0'0\"",
-         "0", "0", "0", ""},
-        {"start-up: whole radians, regional decimals", "1", 0, dms, "1.00",
-         "1.00 radians = 57°17'45\"", "57", "17", "45", ""},
-        {"nine figures", "1", 8, dms, "1.0000000", "1.0000000 radians = 57°17'45\"", "57", "17",
-         "45", ""},
+        {"6.2832",     7, kDms,    "6.283185",  "6.283185 radians = 360°0'0\""},  // 2pi to 4 decimals is a turn
+        {"1.0122",     6, kDecMin, "1.01220",   "1.01220 radians = 57°59.69'"},   // minutes from the degrees shown
+        {"1.01228",    5, kDecMin, "1.0123",    "1.0123 radians = 58°0.0'"},      // never 60 decimal minutes
+        {"6.2831",     6, kMin,    "6.28310",   "6.28310 radians = 359°59'"},     // stops at 359°59'
+        {"-0.0000001", 6, kDms,    "-0.00000",  "-0.00000 radians = 0°0'0\""},    // rounds to zero: no sign
+        {"-0.0000001", 6, kDecDeg, "-0.00000",  "-0.00000 radians = 0.0000°"},
+        {"0.01745329", 8, kDecMin, "0.0174533", "0.0174533 radians = 1°0.0000'"}, // no minus on zero minutes
+        {".5",         6, kDms,    "0.50000",   "0.50000 radians = 28°38'52\""},
+        {"abc",        6, kDms,    "0.00000",   "0.00000 radians = 0°0'0\""},
+        {"1",          0, kDms,    "1.00",      "1.00 radians = 57°17'45\""},     // start-up precision
+        {"1",          8, kDms,    "1.0000000", "1.0000000 radians = 57°17'45\""},
     };
-    for (const Row& row : rows) {
-        Check(row);
+    for (const Row& row : rows) Check(row);
+}
+// clang-format on
+
+TEST(Rad2DegCommand, FillsTheEntryFieldsAndTheSign) {
+    struct FieldsRow {
+        const char* in;
+        OutputOptions options;
+        EntryFields expected; // radians, toAdd, degrees, minutes, seconds, sign
+    };
+    const FieldsRow rows[] = {
+        {"-1", kDms, {"-1.00000", "", "57", "17", "45", "-"}},
+        {"1", kMin, {"1.00000", "", "57", "18", "", ""}},
+        {"6.2831", kMin, {"6.28310", "", "360", "0", "", ""}}, // the fields carry to 360
+        {"-0.0000001", kDms, {"-0.00000", "", "0", "0", "0", "-"}},
+    };
+    for (const FieldsRow& row : rows) {
+        EntryFields fields;
+        fields.radians = row.in;
+        ConvertRadiansToDegrees(fields, Settings(6, row.options));
+        EXPECT_EQ(fields, row.expected) << row.in;
     }
 }
 
 TEST(Rad2DegCommand, SingularOnlyForExactlyOneRadian) {
     NumberFormat noDecimals;
     noDecimals.defaultDecimals = 0;
-    const OutputOptions dms;
-    Check({"one", "1", 0, dms, "1", "1 radian = 57°17'45\"", "57", "17", "45", ""}, noDecimals);
-    Check({"minus one", "-1", 0, dms, "-1", "-1 radian = -57°17'45\"", "57", "17", "45", "-"},
-          noDecimals);
-    Check({"two", "2", 0, dms, "2", "2 radians = 114°35'30\"", "114", "35", "30", ""}, noDecimals);
+    Check({"1", 0, kDms, "1", "1 radian = 57°17'45\""}, noDecimals);
+    Check({"-1", 0, kDms, "-1", "-1 radian = -57°17'45\""}, noDecimals);
+    Check({"2", 0, kDms, "2", "2 radians = 114°35'30\""}, noDecimals);
 }
 
 TEST(Rad2DegCommand, RegionalCommaIsNormalisedToThePointTyped) {
     NumberFormat german;
     german.decimalSeparator = ",";
     german.groupSeparator = ".";
-    Check({"point typed", "1", 6, DecimalDegrees(), "1.00000", "1.00000 radians = 57.2958°", "57",
-           "17", "45", ""},
-          german);
+    Check({"1", 6, kDecDeg, "1.00000", "1.00000 radians = 57.2958°"}, german);
 }
 
 TEST(Rad2DegCommand, OutOfRangeChangesNothing) {
@@ -123,13 +111,6 @@ TEST(Rad2DegCommand, OutOfRangeChangesNothing) {
         EXPECT_TRUE(outcome.paneAppend.empty()) << text;
         EXPECT_EQ(fields, before) << text;
     }
-}
-
-TEST(Rad2DegCommand, EmptyTextDoesNothing) {
-    EntryFields fields{"", "", "1", "2", "3", "-"};
-    const EntryFields before = fields;
-    const Outcome outcome = ConvertRadiansToDegrees(fields, Settings(6));
-    EXPECT_FALSE(outcome.message);
-    EXPECT_TRUE(outcome.paneAppend.empty());
-    EXPECT_EQ(fields, before);
+    EntryFields empty{"", "", "1", "2", "3", "-"};
+    EXPECT_TRUE(ConvertRadiansToDegrees(empty, Settings(6)).paneAppend.empty());
 }
