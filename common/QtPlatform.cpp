@@ -11,10 +11,14 @@
 #include <QWidget>
 
 namespace orvanel {
+namespace {
 
+// Qt's text for a message: line breaks shown as breaks, not as stray carriage returns.
 QString DisplayText(const std::string& text) {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
+
+} // namespace
 
 void QtMessageSink::show(QWidget* owner, const Message& message) {
     QMessageBox box(message.style == MessageStyle::Information ? QMessageBox::Information

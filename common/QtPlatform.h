@@ -35,7 +35,4 @@ class QtProgramControl final : public ProgramControl {
 // Decimal point, grouping, minus sign and default decimals of a locale, for FormatFixed.
 NumberFormat RegionalNumberFormat(const QLocale& locale);
 
-// Qt's text for a message: line breaks shown as breaks, not as stray carriage returns.
-QString DisplayText(const std::string& text);
-
 } // namespace orvanel

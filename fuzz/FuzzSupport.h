@@ -103,4 +103,22 @@ inline void CheckOutcome(const EntryFields& before, const EntryFields& after,
     }
 }
 
+struct CommandRun {
+    CalcSettings settings;
+    EntryFields before;
+    EntryFields after;
+    Outcome outcome;
+};
+
+// Runs a command on random settings and fields and checks what every command must keep.
+template <typename Command> CommandRun RunCommand(FuzzedDataProvider& data, Command command) {
+    CommandRun run;
+    run.settings = Settings(data);
+    run.before = Fields(data);
+    run.after = run.before;
+    run.outcome = command(run.after, run.settings);
+    CheckOutcome(run.before, run.after, run.outcome);
+    return run;
+}
+
 } // namespace orvanel::fuzz

@@ -10,11 +10,7 @@ using namespace orvanel::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
-    const CalcSettings settings = Settings(data);
-    const EntryFields before = Fields(data);
-    EntryFields after = before;
-    const Outcome outcome = ConvertDegreesToRadians(after, settings);
-    CheckOutcome(before, after, outcome);
+    const auto [settings, before, after, outcome] = RunCommand(data, ConvertDegreesToRadians);
     Check(after.radians == before.radians || !outcome.message, "a message leaves the radians");
     Check(after.toAdd == before.toAdd && after.sign == before.sign, "untouched fields");
     if (!outcome.message && !outcome.paneAppend.empty()) {

@@ -11,12 +11,9 @@ using namespace orvanel::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
-    const CalcSettings settings = Settings(data);
     const auto index = static_cast<PlusMinusIndex>(data.ConsumeIntegralInRange<int>(0, 2));
-    const EntryFields before = Fields(data);
-    EntryFields after = before;
-    const Outcome outcome = PlusMinus(after, index, settings);
-    CheckOutcome(before, after, outcome);
+    const auto [settings, before, after, outcome] = RunCommand(
+        data, [index](EntryFields& f, const CalcSettings& s) { return PlusMinus(f, index, s); });
     if (index == PlusMinusIndex::Move) {
         Check(after.toAdd == before.radians && after.radians.empty(), "move");
         return 0;

@@ -9,11 +9,7 @@ using namespace orvanel::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
-    const CalcSettings settings = Settings(data);
-    const EntryFields before = Fields(data);
-    EntryFields after = before;
-    const Outcome outcome = ConvertRadiansToDegrees(after, settings);
-    CheckOutcome(before, after, outcome);
+    const auto [settings, before, after, outcome] = RunCommand(data, ConvertRadiansToDegrees);
     if (outcome.message) {
         Check(after == before, "a range message changes nothing");
         return 0;

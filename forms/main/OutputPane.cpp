@@ -1,6 +1,5 @@
 #include "OutputPane.h"
 
-#include <QTextBlock>
 #include <QTextDocument>
 
 #include <algorithm>

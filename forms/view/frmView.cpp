@@ -41,9 +41,7 @@ frmView::frmView(TextFileSource& files, MessageSink& messages, Clipboard& clipbo
 
     txbText1->setObjectName(QStringLiteral("txbText1"));
     txbText1->setGeometry(TwipsRect(105, 105, 11460, 5760));
-    txbText1->setReadOnly(true);
-    // Read-only, but selectable (and copyable) from the keyboard as well as with the mouse.
-    txbText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    makeTextReadOnly();
     txbText1->setTabChangesFocus(true);
     txbText1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txbText1->viewport()->installEventFilter(this);
@@ -86,8 +84,7 @@ void frmView::Form_Activate() {
     if (!blnCopyToClipboardInvisible) {
         cmdCopyToClipboard->setEnabled(true);
     }
-    txbText1->setReadOnly(true);
-    txbText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    makeTextReadOnly();
     Form_Resize();
 
     const FileText file = m_files.read(strFilename, kTextLimit);
@@ -196,6 +193,13 @@ void frmView::showText(const QString& text) {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
     txbText1->setPlainText(shown);
+}
+
+// Read-only, but selectable (and copyable) from the keyboard as well as with the mouse.
+// setReadOnly resets the interaction flags, so both are always set together.
+void frmView::makeTextReadOnly() {
+    txbText1->setReadOnly(true);
+    txbText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
 void frmView::setCopyButton(const QString& caption, int widthTwips) {

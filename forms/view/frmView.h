@@ -48,6 +48,7 @@ class frmView : public QWidget {
 
   private:
     void showText(const QString& text);
+    void makeTextReadOnly();
     void setCopyButton(const QString& caption, int widthTwips);
 
     TextFileSource& m_files;
