@@ -45,6 +45,12 @@ std::string DecimalMinutesText(double r, const CalcSettings& settings, bool comm
     double whole = std::floor(deg + 0.00001);
     double minutes = (deg - whole) * 60;
     const int decimals = ResolveDecimals(settings.sigFigs - 4, settings.format);
+    // The offset can count a degree too many; minutes that would show below zero are then
+    // measured from the degree before.
+    if (RoundHalfEven(minutes, decimals) < 0) {
+        whole -= 1;
+        minutes = (deg - whole) * 60;
+    }
     // Minutes that would read 60 once rounded for display belong to the next degree.
     if (RoundHalfEven(minutes, decimals) >= 60) {
         whole += 1;

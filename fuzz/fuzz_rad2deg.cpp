@@ -30,10 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         const auto degree = outcome.paneAppend.find("°");
         Check(outcome.paneAppend.compare(degree + 2, 2, "60") != 0, "never 60 decimal minutes",
               outcome.paneAppend);
-        Check(outcome.paneAppend.compare(degree + 2, 1, "-") != 0 ||
-                  outcome.paneAppend.find_first_of("123456789", degree + 2) <
-                      outcome.paneAppend.find('\''),
-              "no minus on zero minutes", outcome.paneAppend);
+        Check(outcome.paneAppend.compare(degree + 2, 1, "-") != 0, "no minus on the minutes",
+              outcome.paneAppend);
     }
     return 0;
 }

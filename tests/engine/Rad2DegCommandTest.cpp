@@ -57,6 +57,10 @@ TEST(Rad2DegCommand, EdgeCases) {
         {"-0.0000001", 6, kDms,    "-0.00000",  "-0.00000 radians = 0°0'0\""},    // rounds to zero: no sign
         {"-0.0000001", 6, kDecDeg, "-0.00000",  "-0.00000 radians = 0.0000°"},
         {"0.01745329", 8, kDecMin, "0.0174533", "0.0174533 radians = 1°0.0000'"}, // no minus on zero minutes
+        {"0.069813",   7, kDecMin, "0.069813",  "0.069813 radians = 3°59.999'"},  // minutes below zero: from the degree before
+        {"0.069813",   8, kDecMin, "0.0698130", "0.0698130 radians = 3°59.9994'"},
+        {"-0.069813",  7, kDecMin, "-0.069813", "-0.069813 radians = -3°59.999'"},
+        {"0.069813",   6, kDecMin, "0.06981",   "0.06981 radians = 4°0.00'"},     // rounds to zero: as before
         {".5",         6, kDms,    "0.50000",   "0.50000 radians = 28°38'52\""},
         {"abc",        6, kDms,    "0.00000",   "0.00000 radians = 0°0'0\""},
         {"1",          0, kDms,    "1.00",      "1.00 radians = 57°17'45\""},     // start-up precision
