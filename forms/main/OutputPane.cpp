@@ -11,12 +11,11 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 } // namespace
 
-OutputPane::OutputPane(QWidget* parent) : QPlainTextEdit(parent) {
+OutputPane::OutputPane(QWidget* parent) : TextBox(parent) {
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    setUndoRedoEnabled(false); // an ever-growing undo stack would only cost memory
     connect(document(), &QTextDocument::contentsChange, this, &OutputPane::notePoints);
 }
 
@@ -46,6 +45,9 @@ void OutputPane::appendResult(const QString& crlfText, bool pointsToCommas) {
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
     end.insertText(text);
+    // The pane is the only record of the results: the user's own edits can be undone, but
+    // not the program's appends, so the history never outgrows one stretch of editing.
+    document()->clearUndoRedoStacks();
     setTextCursor(end);
     ensureCursorVisible();
 }

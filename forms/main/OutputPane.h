@@ -1,12 +1,13 @@
 #pragma once
 // The results pane: a plain-text editor that result lines are appended to. Lines arrive ended
 // by CR LF and leave the pane, when copied, ended by CR LF; inside, each line is one block.
+// The user may edit the pane and undo those edits back to the program's last append.
 
-#include <QPlainTextEdit>
+#include "Controls.h"
 
 namespace orvanel {
 
-class OutputPane : public QPlainTextEdit {
+class OutputPane : public TextBox {
     Q_OBJECT
 
   public:

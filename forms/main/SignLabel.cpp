@@ -2,11 +2,17 @@
 
 namespace orvanel {
 
-SignLabel::SignLabel(QWidget* parent) : QLabel(parent) {}
+SignLabel::SignLabel(QWidget* parent) : QLabel(parent) {
+    setCaption(QString());
+}
 
 void SignLabel::setCaption(const QString& caption) {
     m_caption = caption;
     refresh();
+    // What a screen reader says must tell a negative angle from a positive one; Qt announces
+    // the change of name.
+    setAccessibleName(caption.isEmpty() ? QStringLiteral("Sign: none")
+                                        : QStringLiteral("Sign: minus"));
 }
 
 void SignLabel::setSymbolFace() {

@@ -1,6 +1,7 @@
 #pragma once
 // The sign of the degrees-minutes-seconds angle. Its caption is "" or "-" for every reader;
-// once the sign has been toggled it draws the "-" as a true minus sign (U+2212).
+// once the sign has been toggled it draws the "-" as a true minus sign (U+2212). Assistive
+// technology reads it as "Sign: minus" or "Sign: none".
 
 #include <QLabel>
 

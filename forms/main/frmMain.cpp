@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "Controls.h"
 #include "HelpCommand.h"
 #include "OutputPane.h"
 #include "SignLabel.h"
@@ -17,7 +18,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -163,12 +163,12 @@ void frmMain::createWindowControls() {
         Make<QPushButton>(this, "cmdClear0", TwipsRect(1785, 3075, 1450, 375), "Clear output");
     cmdHelp = Make<QPushButton>(this, "cmdHelp", TwipsRect(3400, 3075, 1450, 375), "Help");
     cmdQuit = Make<QPushButton>(this, "cmdQuit", TwipsRect(5070, 3075, 1450, 375), "Quit");
-    cmdCopyOutput = Make<QPushButton>(this, "cmdCopyOutput", TwipsRect(120, 3600, 2865, 315),
-                                      "Copy to clipboard");
-    lblCopyright = Make<QLabel>(this, "lblCopyright", TwipsRect(3360, 3600, 3135, 255),
-                                QString::fromUtf8(SpecifySoftware::CopyrightNotice));
+    cmdCopyOutput = new CopyButton(this, kCopyWidthTwips, kCopySelectionWidthTwips);
+    cmdCopyOutput->setObjectName(QStringLiteral("cmdCopyOutput"));
+    cmdCopyOutput->setGeometry(TwipsRect(120, 3600, 2865, 315));
+    lblCopyright = Make<LinkLabel>(this, "lblCopyright", TwipsRect(3360, 3600, 3135, 255),
+                                   QString::fromUtf8(SpecifySoftware::CopyrightNotice));
     lblCopyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblCopyright->setCursor(Qt::PointingHandCursor);
     QFont underlined = lblCopyright->font();
     underlined.setUnderline(true);
     lblCopyright->setFont(underlined);
@@ -180,39 +180,37 @@ void frmMain::setTabOrder() {
                               optDecMinutes,   optDecDegrees,    cmdPlusMinus[2],   cmdPlusMinus[1],
                               cmdPlusMinus[0], txbToAdd,         chkRoundToMinutes, cmdRad2Deg,
                               txbRadians,      chkDecimal,       txbSeconds,        txbMinutes,
-                              txbDegrees,      cmdChangeSign,    cmdDeg2Rad};
+                              txbDegrees,      cmdChangeSign,    cmdDeg2Rad,        lblCopyright};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     }
 }
 
-// Screen readers announce fields by the label beside them and buttons by what they do, also
-// where the face is a symbol.
+// Screen readers read a field by the label beside it and a button by its caption, which Qt
+// follows by itself. Symbol faces, the unlabelled field and the pane get names that say what
+// they are for.
 void frmMain::nameForAssistiveTechnology() {
-    const std::pair<QWidget*, const char*> names[] = {
-        {txbRadians, "Radians"},
+    const std::pair<QLabel*, QWidget*> labelled[] = {{Label1, txbRadians},
+                                                     {Label2, txbDegrees},
+                                                     {Label3, txbMinutes},
+                                                     {Label4, txbSeconds},
+                                                     {Label5, cboDecimalPlaces}};
+    for (const auto& [label, control] : labelled) {
+        label->setBuddy(control);
+        control->setAccessibleName(label->text().remove(QLatin1Char(':')));
+    }
+    const std::pair<QWidget*, const char*> named[] = {
         {txbToAdd, "Second value"},
         {cmdPlusMinus[0], "Add"},
         {cmdPlusMinus[1], "Subtract"},
         {cmdPlusMinus[2], "Move radians to second value"},
-        {txbDegrees, "Degrees"},
-        {txbMinutes, "minutes"},
-        {txbSeconds, "seconds"},
-        {lblSign, "Sign"},
-        {cboDecimalPlaces, "Significant figures"},
-        {txbOutput, "Results"},
-        {lblCopyright, "Publisher's home page"}};
-    for (const auto& [control, name] : names) {
+        {txbOutput, "Results"}};
+    for (const auto& [control, name] : named) {
         control->setAccessibleName(QLatin1String(name));
-    }
-    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
-             cmdRad2Deg, chkRoundToMinutes, chkDecimal, optDecDegrees, optDecMinutes, cmdDeg2Rad,
-             cmdChangeSign, chkShowPlusMinus, cmdClear[0], cmdClear[1], cmdHelp, cmdQuit,
-             cmdCopyOutput}) {
-        button->setAccessibleName(button->text().trimmed());
     }
     txbOutput->setAccessibleDescription(
         QStringLiteral("One line per result; the copy button copies the selection or all"));
+    lblCopyright->setAccessibleDescription(QStringLiteral("Opens the publisher's home page"));
 }
 
 void frmMain::wireEvents() {
@@ -239,8 +237,9 @@ void frmMain::wireEvents() {
     for (QLineEdit* field : {txbRadians, txbDegrees, txbMinutes, txbSeconds}) {
         field->installEventFilter(this);
     }
-    txbOutput->viewport()->installEventFilter(this);
-    lblCopyright->installEventFilter(this);
+    connect(txbOutput, &TextBox::mouseUp, this, &frmMain::txbOutput_MouseUp);
+    connect(lblCopyright, &LinkLabel::activated, this, &frmMain::lblCopyright_Click);
+    LetEnterPressButtons(this);
 }
 
 // ---- Start-up and shut-down ----
@@ -279,7 +278,6 @@ void frmMain::Form_Load() {
         cmdPlusMinus[i]->setFont(face);
         cmdPlusMinus[i]->setText(faces[i]);
     }
-    cmdCopyOutput->setText(QStringLiteral("Copy to clipboard"));
     // The clipboard is left as it is: it may hold what the user copied in another program.
     UpdateCopyButton();
     txbRadians->setText(QStringLiteral("1"));
@@ -420,17 +418,10 @@ void frmMain::cboDecimalPlaces_Click() {
 // ---- Results pane and clipboard ----
 
 void frmMain::UpdateCopyButton() {
-    if (txbOutput->textCursor().hasSelection()) {
-        cmdCopyOutput->setText(QStringLiteral("Copy selected text to clipboard"));
-        cmdCopyOutput->resize(Px(kCopySelectionWidthTwips), cmdCopyOutput->height());
-    } else {
-        cmdCopyOutput->setText(QStringLiteral("Copy to clipboard"));
-        cmdCopyOutput->resize(Px(kCopyWidthTwips), cmdCopyOutput->height());
-    }
-    cmdCopyOutput->repaint();
+    cmdCopyOutput->showSelection(txbOutput->textCursor().hasSelection());
 }
 
-void frmMain::txbOutput_MouseUp(int button, Qt::KeyboardModifiers, int, int) {
+void frmMain::txbOutput_MouseUp(int button, Qt::KeyboardModifiers, QPoint) {
     if (button == kLeftButton) {
         UpdateCopyButton();
     }
@@ -464,19 +455,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     }
     if (handlePrecisionEditing(watched, event)) {
         return true;
-    }
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (watched == txbOutput->viewport()) {
-            const int button = mouse->button() == Qt::LeftButton     ? 1
-                               : mouse->button() == Qt::RightButton  ? 2
-                               : mouse->button() == Qt::MiddleButton ? 4
-                                                                     : 0;
-            txbOutput_MouseUp(button, mouse->modifiers(), mouse->position().toPoint().x(),
-                              mouse->position().toPoint().y());
-        } else if (watched == lblCopyright && mouse->button() == Qt::LeftButton) {
-            lblCopyright_Click();
-        }
     }
     return QWidget::eventFilter(watched, event);
 }

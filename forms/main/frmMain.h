@@ -30,6 +30,8 @@ class QRadioButton;
 
 namespace orvanel {
 
+class CopyButton;
+class LinkLabel;
 class OutputPane;
 class SignLabel;
 class frmView;
@@ -74,7 +76,7 @@ class frmMain : public QWidget {
     void chkDecimal_Click();
     void chkRoundToMinutes_Click();
     void cboDecimalPlaces_Click();
-    void txbOutput_MouseUp(int button, Qt::KeyboardModifiers shift, int x, int y);
+    void txbOutput_MouseUp(int button, Qt::KeyboardModifiers shift, QPoint at);
     void cmdCopyOutput_Click();
     void cmdHelp_Click();
     void lblCopyright_Click();
@@ -145,8 +147,8 @@ class frmMain : public QWidget {
     std::array<QPushButton*, 2> cmdClear{};
     QPushButton* cmdHelp = nullptr;
     QPushButton* cmdQuit = nullptr;
-    QPushButton* cmdCopyOutput = nullptr;
-    QLabel* lblCopyright = nullptr;
+    CopyButton* cmdCopyOutput = nullptr;
+    LinkLabel* lblCopyright = nullptr;
 };
 
 } // namespace orvanel

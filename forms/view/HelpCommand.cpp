@@ -11,8 +11,9 @@ QString HelpFilePath() {
 }
 
 void ShowHelp(frmView& viewer, const QWidget& mainWindow, const QString& helpPath) {
+    // A minimised viewer comes back in the normal state, even one that was maximised before.
     if (viewer.isMinimized()) {
-        viewer.setWindowState(viewer.windowState() & ~Qt::WindowMinimized);
+        viewer.setWindowState(Qt::WindowNoState);
     }
     if (!viewer.isMaximized()) {
         const QRect main = mainWindow.frameGeometry();

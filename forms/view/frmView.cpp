@@ -1,5 +1,6 @@
 #include "frmView.h"
 
+#include "Controls.h"
 #include "Platform.h"
 #include "TextFileSource.h"
 #include "Twips.h"
@@ -24,16 +25,12 @@ const QString kHeader =
 const QString kTrailer =
     QStringLiteral("NOTE: Entire contents of file have not been displayed.\r\n");
 
-QString CopyLabel() {
-    return QStringLiteral("Copy to clipboard");
-}
-
 } // namespace
 
 frmView::frmView(TextFileSource& files, MessageSink& messages, Clipboard& clipboard)
     : m_files(files), m_messages(messages), m_clipboard(clipboard),
-      txbText1(new QPlainTextEdit(this)), cmdClose(new QPushButton(this)),
-      cmdCopyToClipboard(new QPushButton(this)) {
+      txbText1(new TextBox(this)), cmdClose(new QPushButton(this)),
+      cmdCopyToClipboard(new CopyButton(this, kCopyWidthTwips, kCopySelectionWidthTwips)) {
     setObjectName(QStringLiteral("frmView"));
     setWindowTitle(QStringLiteral("Viewing"));
     setFont(QFont(QStringLiteral("Arial"), 10));
@@ -44,7 +41,7 @@ frmView::frmView(TextFileSource& files, MessageSink& messages, Clipboard& clipbo
     makeTextReadOnly();
     txbText1->setTabChangesFocus(true);
     txbText1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txbText1->viewport()->installEventFilter(this);
+    txbText1->setAccessibleName(windowTitle());
 
     const QFont tahoma(QStringLiteral("Tahoma"), 10);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
@@ -53,13 +50,14 @@ frmView::frmView(TextFileSource& files, MessageSink& messages, Clipboard& clipbo
     cmdClose->setFont(tahoma);
     cmdCopyToClipboard->setObjectName(QStringLiteral("cmdCopyToClipboard"));
     cmdCopyToClipboard->setGeometry(TwipsRect(120, 6000, 2220, 330));
-    cmdCopyToClipboard->setText(CopyLabel());
     cmdCopyToClipboard->setFont(tahoma);
     setTabOrder(txbText1, cmdClose);
     setTabOrder(cmdClose, cmdCopyToClipboard);
 
     connect(cmdClose, &QPushButton::clicked, this, &frmView::cmdClose_Click);
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmView::cmdCopyToClipboard_Click);
+    connect(txbText1, &TextBox::mouseUp, this, &frmView::txbText1_MouseUp);
+    LetEnterPressButtons(this);
 }
 
 QString frmView::DisplayedText(const QString& fileText) {
@@ -79,7 +77,7 @@ void frmView::Form_Activate() {
     const QScopedValueRollback reading(m_reading, true);
     cmdClose->setText(QStringLiteral("Close"));
     showText(QString());
-    setCopyButton(CopyLabel(), kCopyWidthTwips);
+    cmdCopyToClipboard->showSelection(false);
     cmdCopyToClipboard->setVisible(!blnCopyToClipboardInvisible);
     if (!blnCopyToClipboardInvisible) {
         cmdCopyToClipboard->setEnabled(true);
@@ -135,11 +133,7 @@ void frmView::txbText1_MouseUp() {
     if (!cmdCopyToClipboard->isVisible() || !cmdCopyToClipboard->isEnabled()) {
         return;
     }
-    if (txbText1->textCursor().hasSelection()) {
-        setCopyButton(QStringLiteral("Copy selected text to clipboard"), kCopySelectionWidthTwips);
-    } else {
-        setCopyButton(CopyLabel(), kCopyWidthTwips);
-    }
+    cmdCopyToClipboard->showSelection(txbText1->textCursor().hasSelection());
 }
 
 void frmView::cmdCopyToClipboard_Click() {
@@ -153,7 +147,7 @@ void frmView::cmdCopyToClipboard_Click() {
             text = cursor.selectedText().replace(QChar::ParagraphSeparator, lineBreak);
         }
         if (m_clipboard.putText(text)) {
-            setCopyButton(CopyLabel(), kCopyWidthTwips);
+            cmdCopyToClipboard->showSelection(false);
         }
     }
     cmdClose->setFocus();
@@ -181,11 +175,11 @@ void frmView::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool frmView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txbText1->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        txbText1_MouseUp();
+void frmView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange) {
+        txbText1->setAccessibleName(windowTitle()); // the text box is read as what it shows
     }
-    return QWidget::eventFilter(watched, event);
 }
 
 void frmView::showText(const QString& text) {
@@ -200,11 +194,6 @@ void frmView::showText(const QString& text) {
 void frmView::makeTextReadOnly() {
     txbText1->setReadOnly(true);
     txbText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-}
-
-void frmView::setCopyButton(const QString& caption, int widthTwips) {
-    cmdCopyToClipboard->setText(caption);
-    cmdCopyToClipboard->resize(Px(widthTwips), cmdCopyToClipboard->height());
 }
 
 } // namespace orvanel

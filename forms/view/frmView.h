@@ -7,12 +7,13 @@
 #include <QString>
 #include <QWidget>
 
-class QPlainTextEdit;
 class QPushButton;
 
 namespace orvanel {
 
 class Clipboard;
+class CopyButton;
+class TextBox;
 class MessageSink;
 class TextFileSource;
 
@@ -44,12 +45,11 @@ class frmView : public QWidget {
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void showText(const QString& text);
     void makeTextReadOnly();
-    void setCopyButton(const QString& caption, int widthTwips);
 
     TextFileSource& m_files;
     MessageSink& m_messages;
@@ -58,9 +58,9 @@ class frmView : public QWidget {
     bool m_reading = false;
     QString m_text; // what the text box shows, line breaks as in the file
 
-    QPlainTextEdit* txbText1;
+    TextBox* txbText1;
     QPushButton* cmdClose;
-    QPushButton* cmdCopyToClipboard;
+    CopyButton* cmdCopyToClipboard;
 };
 
 } // namespace orvanel

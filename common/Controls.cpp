@@ -1,0 +1,134 @@
+#include "Controls.h"
+
+#include "Twips.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+namespace orvanel {
+namespace {
+
+int ButtonMask(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+class AccessibleLink : public QAccessibleWidget {
+  public:
+    explicit AccessibleLink(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {
+        addControllingSignal(QStringLiteral("activated()"));
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return static_cast<const QLabel*>(widget())->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            emit static_cast<LinkLabel*>(widget())->activated();
+        }
+    }
+};
+
+QAccessibleInterface* LinkFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("orvanel::LinkLabel") && object->isWidgetType()) {
+        return new AccessibleLink(static_cast<LinkLabel*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void LetEnterPressButtons(QWidget* window) {
+    // An auto-default button clicks on Enter even outside a dialog.
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        button->setAutoDefault(true);
+    }
+}
+
+TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseReleaseEvent(event);
+    emit mouseUp(ButtonMask(event->button()), event->modifiers(), event->position().toPoint());
+}
+
+CopyButton::CopyButton(QWidget* parent, int widthTwips, int selectionWidthTwips)
+    : QPushButton(parent), m_widthTwips(widthTwips), m_selectionWidthTwips(selectionWidthTwips) {
+    showSelection(false);
+}
+
+void CopyButton::showSelection(bool hasSelection) {
+    setText(hasSelection ? QStringLiteral("Copy selected text to clipboard")
+                         : QStringLiteral("Copy to clipboard"));
+    resize(Px(hasSelection ? m_selectionWidthTwips : m_widthTwips), height());
+    repaint();
+}
+
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(LinkFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat()) {
+            emit activated();
+        }
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+// Like any link or button: pressing, dragging away and releasing elsewhere opens nothing.
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click) {
+        emit activated();
+    }
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = rect();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+}
+
+} // namespace orvanel

@@ -1,0 +1,65 @@
+#pragma once
+// Small controls with behaviour of their own, shared by both windows.
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace orvanel {
+
+// Enter and keypad Enter press a focused command button, as Space does. Applies to every push
+// button inside `window`.
+void LetEnterPressButtons(QWidget* window);
+
+// A multi-line text box that reports a mouse release after it has handled it itself, so the
+// selection it reports is the one the release left (a click inside a selection ends it).
+class TextBox : public QPlainTextEdit {
+    Q_OBJECT
+
+  public:
+    explicit TextBox(QWidget* parent);
+
+  signals:
+    // `button` is the released button as a mask: 1 left, 2 right, 4 middle.
+    void mouseUp(int button, Qt::KeyboardModifiers shift, QPoint at);
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The copy button beside a text box: its caption says whether a click copies the selection or
+// the whole text, and it is wider for the longer caption. Screen readers read the caption.
+class CopyButton : public QPushButton {
+    Q_OBJECT
+
+  public:
+    CopyButton(QWidget* parent, int widthTwips, int selectionWidthTwips);
+    void showSelection(bool hasSelection);
+
+  private:
+    int m_widthTwips;
+    int m_selectionWidthTwips;
+};
+
+// A label that works as a link: reached with Tab, activated by Enter or Space, or by a mouse
+// click that is released over it. Assistive technology sees a link named by its text.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+
+  public:
+    explicit LinkLabel(QWidget* parent);
+
+  signals:
+    void activated();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    bool m_pressed = false;
+};
+
+} // namespace orvanel
