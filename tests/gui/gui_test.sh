@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Drives the real program in a real X11 window, as a user would: real key and mouse events,
 # message boxes answered with Enter, the clipboard read from outside the process.
+# What assistive technology reads is read back through the accessibility bus, and the browser
+# is a stand-in that notes the address it was asked to open.
 # Usage (inside an X display): gui_test.sh PROGRAM {mouse|keyboard|help|missing-help}
 set -euo pipefail
+[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || exec dbus-run-session -- "$0" "$@"
 program=$1
 mode=$2
+here=$(cd "$(dirname "$0")" && pwd)
+scratch=$(mktemp -d)
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 px() { echo $(( ($1 * 2 + 15) / 30 )); }   # twips to pixels
@@ -24,6 +29,9 @@ declare -A at=(
   [clearOutput]="$((1785 + 725)) $((3075 + 187))"
   [cmdHelp]="$((3400 + 725)) $((3075 + 187))"
   [cmdCopyOutput]="$((120 + 600)) $((3600 + 157))"
+  [paneStart]="$((6720 + 60)) $((600 + 120))"
+  [paneMiddle]="$((6720 + 900)) $((600 + 120))"
+  [paneFurther]="$((6720 + 1800)) $((600 + 120))"
 )
 
 click() {
@@ -35,13 +43,26 @@ keys() { xdotool key --delay 40 "$@"; sleep 0.2; }
 type_text() { xdotool type --delay 40 "$1"; sleep 0.1; }
 clipboard() { timeout 5 xclip -selection clipboard -o 2>/dev/null || true; }
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true; }
+drag() {
+  read -r x1 y1 <<<"${at[$1]}"; read -r x2 y2 <<<"${at[$2]}"
+  xdotool mousemove --window "$window" "$(px "$x1")" "$(px "$y1")" mousedown 1 \
+          mousemove --window "$window" "$(px "$x2")" "$(px "$y2")" mouseup 1
+  sleep 0.2
+}
+a11y() { timeout 20 /usr/bin/python3 "$here/a11y.py" "$@"; }
+# Assistive technology sees an object with this role and name.
+heard() { a11y tree | grep -xF "$1" >/dev/null || { a11y tree >&2; fail "not on the accessibility bus: $1"; }; }
 
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+bus=$!
 openbox >/dev/null 2>&1 &
 wm=$!
+printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$scratch" >"$scratch/xdg-open"
+chmod +x "$scratch/xdg-open"
 sleep 0.5
-"$program" >/dev/null 2>&1 &
+PATH="$scratch:$PATH" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 &
 pid=$!
-trap 'kill $pid $wm 2>/dev/null || true' EXIT
+trap 'kill $pid $wm $bus 2>/dev/null || true; rm -rf "$scratch"' EXIT
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvanel 5\.54$' | head -1)
 [ -n "$window" ] || fail "the main window did not appear"
 xdotool windowactivate --sync "$window" 2>/dev/null || true
@@ -93,8 +114,20 @@ mouse)
   sum="(3 + 4) mod 2pi = 0.71681$crlf"
 
   click clearInput
-  click txbDegrees; type_text 30; click cmdChangeSign; click cmdDeg2Rad
+  a11y names 3 >"$scratch/names" & watcher=$!
+  sleep 1
+  click txbDegrees; type_text 30; click cmdChangeSign
+  wait "$watcher"
+  grep -qxF "Sign: minus" "$scratch/names" || fail "no name change announced for the sign"
+  heard "label|Sign: minus"
+  click cmdDeg2Rad
   negative="-30°0'0\" = -0.52360 radians$crlf"
+
+  drag paneStart paneFurther
+  heard "push button|Copy selected text to clipboard"
+  click paneMiddle                                           # a click inside the selection
+  heard "push button|Copy to clipboard"
+  heard "link|© 2026 The Orvanel developers"
 
   pane_is "$start_line$line1$forms$sum$negative"
   click clearOutput
@@ -103,8 +136,12 @@ mouse)
   ;;
 keyboard)
   keys ctrl+a; type_text 2; keys Return                      # focus starts in Radians
-  keys Tab Tab Tab Tab Tab space                              # to Change sign
-  keys space                                                  # focus is on Degrees to radians
+  keys Tab Tab Tab Tab Tab Return                             # Enter on Change sign
+  keys KP_Enter                                               # focus is on Degrees to radians
+  keys Tab space                                              # the publisher link
+  sleep 0.5
+  [ "$(cat "$scratch/opened" 2>/dev/null)" = "https://orvanel.example.org/" ] ||
+    fail "the link did not open the publisher's page"
   keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab        # round to the second value
   type_text 1
   keys shift+Tab space                                        # +
@@ -126,6 +163,7 @@ help)
   keys ctrl+a ctrl+c
   first=$(clipboard | head -1 | tr -d '\r')
   [ "$first" = "Orvanel - a calculator for plane angles" ] || fail "help begins: '$first'"
+  heard "text|Help for Orvanel"
   quit_with_close_box
   ;;
 missing-help)
