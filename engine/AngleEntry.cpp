@@ -5,8 +5,16 @@
 
 namespace orvanel {
 
+bool HasComma(std::string_view text) {
+    return text.find(',') != std::string_view::npos;
+}
+
+double ReadFieldNumber(std::string_view text, bool commaMode) {
+    return ReadLeadingNumber(commaMode ? ReplaceChar(text, ',', '.') : std::string(text));
+}
+
 double ParseAngleField(std::string_view text, bool& bad, bool& usedComma) {
-    usedComma = text.find(',') != std::string_view::npos;
+    usedComma = HasComma(text);
     const char separator = usedComma ? ',' : '.';
     for (char c : text) {
         if (!(c >= '0' && c <= '9') && c != separator) {
@@ -18,7 +26,7 @@ double ParseAngleField(std::string_view text, bool& bad, bool& usedComma) {
         bad = true;
         return -1;
     }
-    return ReadLeadingNumber(usedComma ? ReplaceChar(text, ',', '.') : std::string(text));
+    return ReadFieldNumber(text, usedComma);
 }
 
 void ClearInput(EntryFields& fields) {

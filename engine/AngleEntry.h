@@ -21,6 +21,12 @@ inline constexpr int kMinutesMaxLength = 5;
 inline constexpr int kSecondsMaxLength = 5;
 inline constexpr int kRadiansMaxLength = 13;
 
+// The separator rule: a text holding "," is read, and its results written, with a decimal comma.
+bool HasComma(std::string_view text);
+
+// The leading number of a field's text, "," taken as the decimal point in comma mode.
+double ReadFieldNumber(std::string_view text, bool commaMode);
+
 // Reads a degrees, minutes or seconds field. Only digits and one decimal separator are
 // accepted; the separator is "," when the text holds a comma (then `usedComma` is true), else
 // ".". Unacceptable text sets `bad` and returns -1; acceptable text leaves `bad` untouched, so

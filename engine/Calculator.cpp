@@ -3,6 +3,7 @@
 #include "Rad2Deg.h"
 #include "StrProc.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -18,17 +19,9 @@ Outcome Refuse(std::string_view text, std::string_view title, MessageStyle style
     return outcome;
 }
 
-bool HasComma(std::string_view text) {
-    return text.find(',') != std::string_view::npos;
-}
-
-double ReadField(std::string_view text, bool commaMode) {
-    return ReadLeadingNumber(commaMode ? ReplaceChar(text, ',', '.') : std::string(text));
-}
-
 // A magnitude typed as one turn to four decimals (6.2832) counts as exactly one turn.
 double SnapToFullTurn(double r) {
-    return r >= 6.28318530717959 && r <= 6.2832 ? TwoPi : r;
+    return r >= TwoPi && r <= 6.2832 ? TwoPi : r;
 }
 
 bool WithinOneTurn(double x) {
@@ -41,29 +34,18 @@ std::string DecimalText(double x, int decimals, bool commaMode, const NumberForm
 
 // Whole degrees with decimal minutes, the minutes measured from the whole degrees shown.
 std::string DecimalMinutesText(double r, const CalcSettings& settings, bool commaMode) {
-    const double deg = std::fabs(r) / TwoPi * 360;
-    double whole = std::floor(deg + 0.00001);
-    double minutes = (deg - whole) * 60;
-    const int decimals = ResolveDecimals(settings.sigFigs - 4, settings.format);
-    // The offset can count a degree too many; minutes that would show below zero are then
-    // measured from the degree before.
-    if (RoundHalfEven(minutes, decimals) < 0) {
-        whole -= 1;
-        minutes = (deg - whole) * 60;
-    }
-    // Minutes that would read 60 once rounded for display belong to the next degree.
-    if (RoundHalfEven(minutes, decimals) >= 60) {
-        whole += 1;
-        minutes = 0;
-    }
-    return (r <= -0.000001 ? "-" : "") + IntToStr(static_cast<int>(whole)) + "°" +
-           DecimalText(minutes, decimals, commaMode, settings.format) + "'";
+    const int decimals = ResolveDecimals(DecimalMinutesDecimals(settings.sigFigs), settings.format);
+    const DegreesAndMinutes split = SplitDecimalMinutes(DegreesOf(std::fabs(r)), decimals);
+    return (r <= -0.000001 ? "-" : "") + IntToStr(split.d) + "°" +
+           DecimalText(split.minutes, decimals, commaMode, settings.format) + "'";
 }
 
 std::string DegreePart(double r, const CalcSettings& settings, bool commaMode) {
     const OutputOptions& options = settings.options;
     if (options.outputInDecimal && options.decimalDegrees) {
-        return DecimalText(r / TwoPi * 360, settings.sigFigs - 2, commaMode, settings.format) + "°";
+        return DecimalText(DegreesOf(r), DecimalDegreesDecimals(settings.sigFigs), commaMode,
+                           settings.format) +
+               "°";
     }
     if (options.outputInDecimal) {
         return DecimalMinutesText(r, settings, commaMode);
@@ -71,49 +53,15 @@ std::string DegreePart(double r, const CalcSettings& settings, bool commaMode) {
     return options.roundToMinutes ? Rad2DegMin(r) : Rad2DegMinSec(r);
 }
 
-struct WholeDms {
-    int d = 0, m = 0, s = 0;
-};
-
-// The entry fields' degrees, minutes and seconds for a non-negative angle in degrees.
-WholeDms SplitDegrees(double deg, bool roundToMinutes) {
-    WholeDms dms;
-    dms.d = static_cast<int>(std::floor(deg));
-    if (roundToMinutes) {
-        dms.m = static_cast<int>(RoundWhole((deg - dms.d) * 60));
-    } else {
-        const double x = (deg - dms.d) * 60;
-        dms.m = static_cast<int>(std::floor(x));
-        dms.s = static_cast<int>(RoundWhole((x - dms.m) * 60));
-    }
-    if (dms.s == 60) {
-        dms.s = 0;
-        if (++dms.m == 60) {
-            dms.m = 0;
-            ++dms.d;
-        }
-    }
-    if (dms.m == 60) {
-        dms.m = 0;
-        ++dms.d;
-    }
-    return dms;
-}
-
-std::string OperandText(double x, bool commaMode) {
-    const std::string text = AddLeadingZero(GeneralNumberText(x));
-    return commaMode ? ReplaceChar(text, '.', ',') : text;
-}
-
 // Reads an operand of the adder; when it lies within one turn, rounds it and writes it back
 // in its short form. Nothing when it is out of range (the field is then left as typed).
 std::optional<double> TakeOperand(std::string& field, bool commaMode, int decimals) {
-    const double x = ReadField(field, commaMode);
+    const double x = ReadFieldNumber(field, commaMode);
     if (!WithinOneTurn(x)) {
         return std::nullopt;
     }
     const double rounded = RoundHalfEven(x, decimals);
-    field = OperandText(rounded, commaMode);
+    field = ApplySeparator(AddLeadingZero(GeneralNumberText(rounded)), commaMode);
     return rounded;
 }
 
@@ -125,28 +73,9 @@ bool TrimDmsFields(EntryFields& fields) {
     return fields.degrees.empty() && fields.minutes.empty() && fields.seconds.empty();
 }
 
-} // namespace
-
-Outcome ConvertDegreesToRadians(EntryFields& fields, const CalcSettings& settings) {
-    if (TrimDmsFields(fields)) {
-        return {};
-    }
-    bool bad = false;
-    bool degreesComma = false;
-    bool otherComma = false; // the minutes and seconds fields do not choose the separator
-    for (std::string* field : {&fields.degrees, &fields.minutes, &fields.seconds}) {
-        if (field->empty()) {
-            *field = "0";
-        }
-    }
-    const double d = ParseAngleField(fields.degrees, bad, degreesComma);
-    const double m = ParseAngleField(fields.minutes, bad, otherComma);
-    const double s = ParseAngleField(fields.seconds, bad, otherComma);
-
-    if (bad) {
-        return Refuse("Invalid input for degrees, minutes or seconds.", kDeg2RadCaption,
-                      MessageStyle::Exclamation, FocusTarget::Unchanged);
-    }
+// The range message for a readable angle, in the order the fields are checked; none when
+// the angle is within one turn.
+std::optional<Outcome> RangeRefusal(double d, double m, double s) {
     if (!(d >= 0 && d <= 360) || (d == 360 && (m > 0 || s > 0))) {
         return Refuse("Degrees out of range", kDeg2RadCaption, MessageStyle::Information,
                       FocusTarget::Degrees);
@@ -159,12 +88,39 @@ Outcome ConvertDegreesToRadians(EntryFields& fields, const CalcSettings& setting
         return Refuse("Seconds out of range", kDeg2RadCaption, MessageStyle::Information,
                       FocusTarget::Seconds);
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+Outcome ConvertDegreesToRadians(EntryFields& fields, const CalcSettings& settings) {
+    if (TrimDmsFields(fields)) {
+        return {};
+    }
+    for (std::string* field : {&fields.degrees, &fields.minutes, &fields.seconds}) {
+        if (field->empty()) {
+            *field = "0";
+        }
+    }
+    bool bad = false;
+    bool degreesComma = false;
+    bool otherComma = false; // the minutes and seconds fields do not choose the separator
+    const double d = ParseAngleField(fields.degrees, bad, degreesComma);
+    const double m = ParseAngleField(fields.minutes, bad, otherComma);
+    const double s = ParseAngleField(fields.seconds, bad, otherComma);
+    if (bad) {
+        return Refuse("Invalid input for degrees, minutes or seconds.", kDeg2RadCaption,
+                      MessageStyle::Exclamation, FocusTarget::Unchanged);
+    }
+    if (auto refusal = RangeRefusal(d, m, s)) {
+        return *refusal;
+    }
 
     const double total = (m / 60 + d) + s / 3600;
     const double r = (total / 360) * TwoPi;
     const std::string sign = fields.sign.empty() ? "" : "-";
-    fields.radians =
-        ApplySeparator(sign + FormatFixed(r, settings.sigFigs - 1, settings.format), degreesComma);
+    fields.radians = ApplySeparator(
+        sign + FormatFixed(r, RadiansDecimals(settings.sigFigs), settings.format), degreesComma);
 
     Outcome outcome;
     outcome.paneAppend = sign + GeneralNumberText(d) + "°" + GeneralNumberText(m) + "'" +
@@ -182,7 +138,7 @@ Outcome ConvertRadiansToDegrees(EntryFields& fields, const CalcSettings& setting
         return {};
     }
     const bool commaMode = HasComma(fields.radians);
-    const double v = ReadField(fields.radians, commaMode);
+    const double v = ReadFieldNumber(fields.radians, commaMode);
     const bool negative = v < 0;
     double r = SnapToFullTurn(std::fabs(v));
     if (!(r <= TwoPi)) {
@@ -191,25 +147,20 @@ Outcome ConvertRadiansToDegrees(EntryFields& fields, const CalcSettings& setting
     }
     // Rounding can lift a value just below one turn into the snap range, hence the second snap.
     r = SnapToFullTurn(RoundHalfEven(r, settings.sigFigs));
-    fields.radians =
-        (negative ? "-" : "") + DecimalText(r, settings.sigFigs - 1, commaMode, settings.format);
+    fields.radians = (negative ? "-" : "") + DecimalText(r, RadiansDecimals(settings.sigFigs),
+                                                         commaMode, settings.format);
 
-    const WholeDms dms = SplitDegrees(r / TwoPi * 360, settings.options.roundToMinutes);
+    const bool toMinutes = settings.options.roundToMinutes;
+    const Dms dms = SplitDegrees(DegreesOf(r), toMinutes);
     fields.degrees = IntToStr(dms.d);
     fields.minutes = IntToStr(dms.m);
-    fields.seconds = settings.options.roundToMinutes ? "" : IntToStr(dms.s);
+    fields.seconds = toMinutes ? "" : IntToStr(dms.s);
     fields.sign = negative ? "-" : "";
-    if (negative) {
-        r = -r;
-    }
 
     Outcome outcome;
-    if (fields.radians == "1" || fields.radians == "-1") {
-        outcome.paneAppend = fields.radians + " radian = ";
-    } else {
-        outcome.paneAppend = fields.radians + " radians = ";
-    }
-    outcome.paneAppend += DegreePart(r, settings, commaMode) + std::string(kCrLf);
+    const bool oneRadian = fields.radians == "1" || fields.radians == "-1";
+    outcome.paneAppend = fields.radians + (oneRadian ? " radian = " : " radians = ") +
+                         DegreePart(negative ? -r : r, settings, commaMode) + std::string(kCrLf);
     return outcome;
 }
 
@@ -237,7 +188,8 @@ Outcome PlusMinus(EntryFields& fields, PlusMinusIndex index, const CalcSettings&
     }
     const bool add = index == PlusMinusIndex::Add;
     const std::string_view title = add ? "Add" : "Subtract'";
-    const int decimals = std::max(settings.sigFigs - 1, 0);
+    // Only reachable before a precision is chosen, which the start-up sequence does at once.
+    const int decimals = std::max(RadiansDecimals(settings.sigFigs), 0);
     const bool commaMode = HasComma(fields.radians);
 
     const std::optional<double> x1 = TakeOperand(fields.radians, commaMode, decimals);
@@ -253,7 +205,8 @@ Outcome PlusMinus(EntryFields& fields, PlusMinusIndex index, const CalcSettings&
     }
     const std::string b = fields.toAdd;
 
-    const double x = RoundHalfEven(Mod2Pi(add ? *x1 + *x2 : *x1 - *x2), decimals);
+    // FormatFixed rounds the sum the same way the operands were rounded.
+    const double x = Mod2Pi(add ? *x1 + *x2 : *x1 - *x2);
     fields.radians = ApplySeparator(FormatFixed(x, decimals, settings.format), commaMode);
 
     Outcome outcome;

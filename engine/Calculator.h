@@ -22,10 +22,22 @@ struct OutputOptions {
 };
 
 struct CalcSettings {
-    int sigFigs = 0; // 5..8 once a precision is chosen; 0 before
+    int sigFigs = 0; // the chosen list entry less one: 5..8; 0 before the first choice
     OutputOptions options;
     NumberFormat format;
 };
+
+// Decimals shown for each kind of value at a precision setting.
+constexpr int RadiansDecimals(int sigFigs) {
+    return sigFigs - 1;
+}
+constexpr int DecimalDegreesDecimals(int sigFigs) {
+    return sigFigs - 2;
+}
+constexpr int DecimalMinutesDecimals(int sigFigs) {
+    return sigFigs - 4;
+}
+
 
 // Degrees, minutes and seconds (sign from the sign field) to radians.
 Outcome ConvertDegreesToRadians(EntryFields& fields, const CalcSettings& settings);

@@ -8,57 +8,75 @@
 namespace orvanel {
 namespace {
 
-// Callers keep |r| within one turn, so degrees stay within 0..360 and fit an int.
+// Lets 57.9999999° count as 58 whole degrees rather than 57°60'.
+constexpr double kWholeDegreeOffset = 0.00001;
+
+// Callers keep degree values within 0..360, so whole parts fit an int.
 int WholePart(double nonNegative) {
     return static_cast<int>(std::floor(nonNegative));
 }
 
-double DegreesOf(double magnitude) {
-    return magnitude / TwoPi * 360;
+} // namespace
+
+double DegreesOf(double radians) {
+    return radians / TwoPi * 360;
 }
 
-} // namespace
+Dms SplitDegrees(double deg, bool toMinutes, double offset) {
+    Dms dms;
+    dms.d = WholePart(deg + offset);
+    const double minutes = (deg - dms.d) * 60;
+    if (toMinutes) {
+        dms.m = static_cast<int>(RoundWhole(minutes));
+    } else {
+        dms.m = WholePart(minutes);
+        dms.s = static_cast<int>(RoundWhole((minutes - dms.m) * 60));
+    }
+    if (dms.s == 60) {
+        dms.s = 0;
+        ++dms.m;
+    }
+    if (dms.m == 60) {
+        dms.m = 0;
+        ++dms.d;
+    }
+    return dms;
+}
+
+DegreesAndMinutes SplitDecimalMinutes(double deg, int decimals) {
+    DegreesAndMinutes split{WholePart(deg + kWholeDegreeOffset), 0};
+    split.minutes = (deg - split.d) * 60;
+    // The offset can count a degree too many; minutes that would show below zero are then
+    // measured from the degree before.
+    if (RoundHalfEven(split.minutes, decimals) < 0) {
+        --split.d;
+        split.minutes = (deg - split.d) * 60;
+    }
+    // Minutes that would read 60 once rounded for display belong to the next degree.
+    if (RoundHalfEven(split.minutes, decimals) >= 60) {
+        ++split.d;
+        split.minutes = 0;
+    }
+    return split;
+}
 
 std::string Rad2DegMin(double r) {
     if (std::fabs(r) < 0.000001) {
         r = 0;
     }
-    const bool negative = r < 0;
     const double deg = DegreesOf(std::fabs(r));
-    // The offset lets 57.9999999° count as 58 whole degrees rather than 57°60'.
-    int d = WholePart(deg + 0.00001);
-    int m = static_cast<int>(RoundWhole((deg - d) * 60));
-    if (m == 60) {
-        if (d == 359) {
-            m = 59;
-        } else {
-            m = 0;
-            ++d;
-        }
+    Dms dms = SplitDegrees(deg, true, kWholeDegreeOffset);
+    // Only a value within the offset of a full turn reads 360°0'; rounding up does not get there.
+    if (dms.d == 360 && deg + kWholeDegreeOffset < 360) {
+        dms = {359, 59, 0};
     }
-    return (negative ? "-" : "") + IntToStr(d) + "°" + IntToStr(m) + "'";
+    return (r < 0 ? "-" : "") + IntToStr(dms.d) + "°" + IntToStr(dms.m) + "'";
 }
 
 std::string Rad2DegMinSec(double r) {
-    const bool negative = r < 0;
-    const double deg = DegreesOf(std::fabs(r));
-    int d = WholePart(deg);
-    const double x = (deg - d) * 60;
-    int m = WholePart(x);
-    int s = static_cast<int>(RoundWhole((x - m) * 60));
-    if (s == 60) {
-        s = 0;
-        ++m;
-        if (m == 60) {
-            m = 0;
-            ++d;
-        }
-    }
-    if (m == 60) {
-        m = 0;
-        ++d;
-    }
-    return (negative ? "-" : "") + IntToStr(d) + "°" + IntToStr(m) + "'" + IntToStr(s) + "\"";
+    const Dms dms = SplitDegrees(DegreesOf(std::fabs(r)), false);
+    return (r < 0 ? "-" : "") + IntToStr(dms.d) + "°" + IntToStr(dms.m) + "'" + IntToStr(dms.s) +
+           "\"";
 }
 
 } // namespace orvanel

@@ -1,10 +1,32 @@
 #pragma once
-// Degree texts of a result line, from a signed angle in radians whose magnitude is at most one
-// turn. Both are pure functions.
+// Degrees from radians, split into whole degrees, minutes and seconds, and the degree texts of a
+// result line. Every function here is pure.
 
 #include <string>
 
 namespace orvanel {
+
+// r / TwoPi * 360, the division first, as every conversion in the calculator does it.
+double DegreesOf(double radians);
+
+struct Dms {
+    int d = 0, m = 0, s = 0;
+};
+
+// Whole degrees, minutes and seconds of a non-negative degree value; the last unit kept is
+// rounded (halves to even) and carried: 60 seconds make a minute, 60 minutes a degree. With
+// `toMinutes` the minutes are the last unit and the seconds 0. `offset` is added to the value
+// before its whole degrees are taken (the minutes are still measured from the value itself).
+Dms SplitDegrees(double deg, bool toMinutes, double offset = 0);
+
+struct DegreesAndMinutes {
+    int d = 0;
+    double minutes = 0;
+};
+
+// Whole degrees and decimal minutes of a non-negative degree value, as shown with `decimals`
+// decimals: never below zero and never 60 once rounded.
+DegreesAndMinutes SplitDecimalMinutes(double deg, int decimals);
 
 // Whole degrees and whole minutes: "57°18'" for 1 radian. Values within 0.000001 of zero lose
 // their sign; a degree value a hair (0.00001°) below a whole number counts as that number; a

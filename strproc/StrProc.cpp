@@ -7,42 +7,17 @@
 namespace orvanel {
 namespace {
 
-// Decodes UTF-8 leniently: a byte that does not start a valid sequence becomes U+FFFD, so any
-// byte string round-trips into something printable instead of failing.
+// Each well-formed sequence is decoded; any other byte becomes U+FFFD, so any byte string
+// round-trips into something printable instead of failing.
 std::u32string Decode(std::string_view text) {
     std::u32string out;
     out.reserve(text.size());
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        int extra = lead < 0x80           ? 0
-                    : (lead >> 5) == 0x6  ? 1
-                    : (lead >> 4) == 0xE  ? 2
-                    : (lead >> 3) == 0x1E ? 3
-                                          : -1;
-        char32_t cp = extra == 0   ? lead
-                      : extra == 1 ? lead & 0x1F
-                      : extra == 2 ? lead & 0x0F
-                                   : lead & 0x07;
-        bool valid = extra >= 0;
-        for (int k = 1; valid && k <= extra; ++k) {
-            if (i + k >= text.size()) {
-                valid = false;
-                break;
-            }
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next >> 6) != 0x2) {
-                valid = false;
-                break;
-            }
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        if (!valid) {
-            out.push_back(U'\uFFFD');
-            ++i;
-            continue;
-        }
-        out.push_back(cp);
-        i += static_cast<std::size_t>(extra) + 1;
+        char32_t cp = 0;
+        const int length = Utf8Sequence(bytes + i, text.size() - i, cp);
+        out.push_back(length > 0 ? cp : U'\uFFFD');
+        i += static_cast<std::size_t>(std::max(length, 1));
     }
     return out;
 }
@@ -94,6 +69,36 @@ std::u32string Fold(std::u32string_view text) {
 
 } // namespace
 
+int Utf8Sequence(const unsigned char* p, std::size_t available, char32_t& cp) {
+    const unsigned char b0 = p[0];
+    int length = 0;
+    char32_t min = 0;
+    if (b0 < 0x80) {
+        cp = b0;
+        return 1;
+    }
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        length = 2, cp = b0 & 0x1F, min = 0x80;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        length = 3, cp = b0 & 0x0F, min = 0x800;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        length = 4, cp = b0 & 0x07, min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (available < static_cast<std::size_t>(length)) {
+        return 0;
+    }
+    for (int i = 1; i < length; ++i) {
+        if ((p[i] & 0xC0) != 0x80) {
+            return 0;
+        }
+        cp = (cp << 6) | (p[i] & 0x3F);
+    }
+    const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
+    return cp < min || cp > 0x10FFFF || surrogate ? 0 : length;
+}
+
 std::int32_t CountOccurrences(std::string_view text, std::string_view pattern) {
     if (text.empty() || pattern.empty()) {
         return 0;
@@ -110,17 +115,6 @@ std::string IntToStr(std::int32_t n) {
     std::array<char, 16> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), n);
     return {buffer.data(), result.ptr};
-}
-
-std::string SafeLeft(std::string_view text, std::int32_t n) {
-    if (n <= 0) {
-        return {};
-    }
-    const std::u32string chars = Decode(text);
-    if (static_cast<std::size_t>(n) >= chars.size()) {
-        return std::string(text);
-    }
-    return Encode(std::u32string_view(chars).substr(0, static_cast<std::size_t>(n)));
 }
 
 std::string ReplaceNoCase(std::string_view text, std::string_view find,

@@ -8,15 +8,16 @@
 
 namespace orvanel {
 
+// Length (1..4) of the well-formed UTF-8 sequence at `p`, with its code point in `cp`; 0 when
+// the bytes there are not one (overlong forms, surrogates and cut sequences included).
+int Utf8Sequence(const unsigned char* p, std::size_t available, char32_t& cp);
+
 // Non-overlapping occurrences of `pattern` in `text`, matched exactly (letter case counts).
 // 0 when either text is empty.
 std::int32_t CountOccurrences(std::string_view text, std::string_view pattern);
 
 // Decimal text of a whole number: no leading blank, "-" for a negative number.
 std::string IntToStr(std::int32_t n);
-
-// The first n characters of `text`; empty when n <= 0, the whole text when n reaches its length.
-std::string SafeLeft(std::string_view text, std::int32_t n);
 
 // `text` with every occurrence of `find` replaced by `replacement`. Occurrences are found on
 // both texts folded to lower case (ASCII letters and the Latin-1 capitals); the search resumes

@@ -1,5 +1,7 @@
 #include "TextFileSource.h"
 
+#include "StrProc.h"
+
 #include <QByteArray>
 #include <QFile>
 
@@ -20,36 +22,6 @@ constexpr std::array<char16_t, 32> kCp1252High = {
 
 char16_t Cp1252(unsigned char byte) {
     return byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : char16_t(byte);
-}
-
-// Length of the well-formed UTF-8 sequence at `p` (1..4) and its code point; 0 if none.
-int Utf8Sequence(const unsigned char* p, qsizetype available, char32_t& cp) {
-    const unsigned char b0 = p[0];
-    int length = 0;
-    char32_t min = 0;
-    if (b0 < 0x80) {
-        cp = b0;
-        return 1;
-    } else if (b0 >= 0xC2 && b0 <= 0xDF) {
-        length = 2, cp = b0 & 0x1F, min = 0x80;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        length = 3, cp = b0 & 0x0F, min = 0x800;
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        length = 4, cp = b0 & 0x07, min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (available < length) {
-        return 0;
-    }
-    for (int i = 1; i < length; ++i) {
-        if ((p[i] & 0xC0) != 0x80) {
-            return 0;
-        }
-        cp = (cp << 6) | (p[i] & 0x3F);
-    }
-    const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
-    return cp < min || cp > 0x10FFFF || surrogate ? 0 : length;
 }
 
 struct ErrorText {
@@ -106,7 +78,7 @@ QString DecodeText(const char* data, qsizetype size) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(data);
     for (qsizetype i = 0; i < size;) {
         char32_t cp = 0;
-        const int length = Utf8Sequence(bytes + i, size - i, cp);
+        const int length = Utf8Sequence(bytes + i, static_cast<std::size_t>(size - i), cp);
         if (length == 0) {
             text.append(QChar(Cp1252(bytes[i])));
             ++i;
@@ -138,11 +110,6 @@ FileText DiskTextFileSource::read(const QString& path, qsizetype limit) {
     }
     if (!S_ISREG(info.st_mode)) {
         return Failure(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
-    }
-    if (info.st_size == 0) {
-        FileText empty;
-        empty.status = FileText::Status::Empty;
-        return empty;
     }
     // A UTF-16 character never takes more than three bytes, so this many bytes hold at least
     // `limit` characters whenever the file goes on beyond them; a sequence cut at the end can

@@ -1,12 +1,13 @@
 // Randomised checks with a fixed seed: the same cases run every time.
-#include "CommandTestSupport.h"
+#include "Calculator.h"
 #include "StrProc.h"
+
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 
 using namespace orvanel;
-using namespace orvanel::testing;
 
 namespace {
 
@@ -18,6 +19,12 @@ double TurnDistance(double a, double b) {
 
 double Seconds(const EntryFields& f) {
     return (std::stod(f.degrees) * 3600 + std::stod(f.minutes) * 60 + std::stod(f.seconds));
+}
+
+CalcSettings Settings(int sigFigs) {
+    CalcSettings settings;
+    settings.sigFigs = sigFigs;
+    return settings;
 }
 
 } // namespace
