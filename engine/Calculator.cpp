@@ -147,8 +147,8 @@ Outcome ConvertRadiansToDegrees(EntryFields& fields, const CalcSettings& setting
     }
     // Rounding can lift a value just below one turn into the snap range, hence the second snap.
     r = SnapToFullTurn(RoundHalfEven(r, settings.sigFigs));
-    fields.radians = (negative ? "-" : "") + DecimalText(r, RadiansDecimals(settings.sigFigs),
-                                                         commaMode, settings.format);
+    fields.radians = (negative ? "-" : "") +
+                     DecimalText(r, RadiansDecimals(settings.sigFigs), commaMode, settings.format);
 
     const bool toMinutes = settings.options.roundToMinutes;
     const Dms dms = SplitDegrees(DegreesOf(r), toMinutes);

@@ -38,7 +38,6 @@ constexpr int DecimalMinutesDecimals(int sigFigs) {
     return sigFigs - 4;
 }
 
-
 // Degrees, minutes and seconds (sign from the sign field) to radians.
 Outcome ConvertDegreesToRadians(EntryFields& fields, const CalcSettings& settings);
 

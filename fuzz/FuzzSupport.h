@@ -24,7 +24,7 @@ inline void Check(bool holds, const char* what, std::string_view detail = {}) {
 // Texts the way a user could make them, with the characters that matter over-represented.
 inline std::string FieldText(FuzzedDataProvider& data, std::size_t maxLength) {
     static constexpr std::string_view kPieces[] = {
-        "0", "1", "5", "9",   ".",   ",",  "-",      "+",   " ",  "e",        "E",  "d", "&H",
+        "0",  "1",   "5",   "9",  ".", ",",      "-",  "+",  " ", "e",      "E",   "d", "&H",
         "&O", "inf", "nan", "0x", "°", "\u2212", "\t", "\n", "a", "6.2832", "360", "59"};
     std::string text;
     while (text.size() < maxLength && data.ConsumeIntegralInRange<int>(0, 7) != 0) {

@@ -21,7 +21,6 @@
 #include <cstdint>
 
 class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -31,6 +30,8 @@ class QRadioButton;
 namespace orvanel {
 
 class CopyButton;
+class EntryField;
+class PrecisionList;
 class LinkLabel;
 class OutputPane;
 class SignLabel;
@@ -83,7 +84,6 @@ class frmMain : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createFrame1();
@@ -98,31 +98,22 @@ class frmMain : public QWidget {
 
     // Copies the fields into the engine, runs `command` on them, writes them back and applies
     // what the command asks for.
-    template <typename Command>
-    void runCommand(Command command);
+    template <typename Command> void runCommand(Command command);
     EntryFields readFields() const;
     void writeFields(const EntryFields& fields);
     CalcSettings settings() const;
     void apply(const Outcome& outcome);
     void focusOn(FocusTarget target);
-    bool handleEntryKey(QObject* watched, QEvent* event);
-    bool handlePrecisionEditing(QObject* watched, QEvent* event);
 
     Services m_services;
     std::int16_t m_sigFigs = 0;
     bool m_startUpCompleted = false;
-    // The field that received the press of the Enter key now being released. A release
-    // whose press went elsewhere (to a message box it closed) must not convert again.
-    QObject* m_enterPressedIn = nullptr;
-    // True while the precision list's text part finishes an edit: the list then picks an
-    // entry matching the typed text, which must not count as a choice.
-    bool m_finishingPrecisionEdit = false;
 
     QGroupBox* Frame1 = nullptr;
     QLabel* Label1 = nullptr;
-    QLineEdit* txbRadians = nullptr;
+    EntryField* txbRadians = nullptr;
     std::array<QPushButton*, 3> cmdPlusMinus{};
-    QLineEdit* txbToAdd = nullptr;
+    EntryField* txbToAdd = nullptr;
     QPushButton* cmdRad2Deg = nullptr;
     QCheckBox* chkRoundToMinutes = nullptr;
     QCheckBox* chkDecimal = nullptr;
@@ -132,17 +123,17 @@ class frmMain : public QWidget {
     QGroupBox* Frame2 = nullptr;
     SignLabel* lblSign = nullptr;
     QLabel* Label2 = nullptr;
-    QLineEdit* txbDegrees = nullptr;
+    EntryField* txbDegrees = nullptr;
     QLabel* Label3 = nullptr;
-    QLineEdit* txbMinutes = nullptr;
+    EntryField* txbMinutes = nullptr;
     QLabel* Label4 = nullptr;
-    QLineEdit* txbSeconds = nullptr;
+    EntryField* txbSeconds = nullptr;
     QPushButton* cmdDeg2Rad = nullptr;
     QPushButton* cmdChangeSign = nullptr;
 
     QCheckBox* chkShowPlusMinus = nullptr;
     QLabel* Label5 = nullptr;
-    QComboBox* cboDecimalPlaces = nullptr;
+    PrecisionList* cboDecimalPlaces = nullptr;
     OutputPane* txbOutput = nullptr;
     std::array<QPushButton*, 2> cmdClear{};
     QPushButton* cmdHelp = nullptr;

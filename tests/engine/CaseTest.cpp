@@ -204,9 +204,8 @@ TEST_P(Cases, EveryRowHolds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, Cases,
-                         ::testing::Values("numbers.tsv", "text.tsv", "deg2rad.tsv",
-                                           "rad2deg.tsv", "adder.tsv", "sign.tsv",
-                                           "bad-input.tsv"),
+                         ::testing::Values("numbers.tsv", "text.tsv", "deg2rad.tsv", "rad2deg.tsv",
+                                           "adder.tsv", "sign.tsv", "bad-input.tsv"),
                          [](const auto& info) {
                              std::string name = info.param.substr(0, info.param.find('.'));
                              std::erase(name, '-');

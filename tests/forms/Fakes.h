@@ -59,6 +59,16 @@ struct FakeDesktop {
     FakeProgram program;
 };
 
+// Presses the left button at `from`, moves to `to` and releases it there: a drag, or a click
+// when the two points are the same.
+inline void Drag(QWidget* viewport, QPoint from, QPoint to) {
+    QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+    QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(viewport, &move);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+}
+
 // Runs a Qt Test object on the offscreen platform unless a platform was chosen.
 template <typename TestObject> int RunWindowTests(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -1,11 +1,11 @@
 // The main window's wiring: which event runs which command, where the focus goes, what the
 // pane, the clipboard and assistive technology receive. Results are the engine tests' business.
+#include "frmMain.h"
 #include "Fakes.h"
 #include "OutputPane.h"
 #include "QtPlatform.h"
 #include "SignLabel.h"
 #include "TextFileSource.h"
-#include "frmMain.h"
 #include "frmView.h"
 
 #include <QAccessible>
@@ -63,14 +63,7 @@ class frmMainTest : public QObject {
         return all.value(all.size() - 2);
     }
     int lines() { return static_cast<int>(pane()->wholeText().count(QStringLiteral("\r\n"))); }
-    // Presses and releases the left button at two points of the pane, as a drag or a click.
-    void drag(QPoint from, QPoint to) {
-        QTest::mousePress(pane()->viewport(), Qt::LeftButton, {}, from);
-        QMouseEvent move(QEvent::MouseMove, to, pane()->viewport()->mapToGlobal(to),
-                         Qt::NoButton, Qt::LeftButton, {});
-        QApplication::sendEvent(pane()->viewport(), &move);
-        QTest::mouseRelease(pane()->viewport(), Qt::LeftButton, {}, to);
-    }
+    void drag(QPoint from, QPoint to) { Drag(pane()->viewport(), from, to); }
     QString accessibleName(QObject* object) {
         return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
     }
@@ -195,11 +188,12 @@ class frmMainTest : public QObject {
 
     void tabVisitsTheControlsInOrderAndEndsAtTheLink() {
         const QStringList expected = {
-            "txbOutput",     "cmdQuit",       "cmdClear0",         "cmdClear1",  "cmdHelp",
-            "chkShowPlusMinus", "cboDecimalPlaces", "cmdCopyOutput", "cmdPlusMinus2",
-            "cmdPlusMinus1", "cmdPlusMinus0", "txbToAdd",          "chkRoundToMinutes",
-            "cmdRad2Deg",    "txbRadians",    "chkDecimal",        "txbSeconds", "txbMinutes",
-            "txbDegrees",    "cmdChangeSign", "cmdDeg2Rad",        "lblCopyright", "txbOutput"};
+            "txbOutput",         "cmdQuit",          "cmdClear0",        "cmdClear1",
+            "cmdHelp",           "chkShowPlusMinus", "cboDecimalPlaces", "cmdCopyOutput",
+            "cmdPlusMinus2",     "cmdPlusMinus1",    "cmdPlusMinus0",    "txbToAdd",
+            "chkRoundToMinutes", "cmdRad2Deg",       "txbRadians",       "chkDecimal",
+            "txbSeconds",        "txbMinutes",       "txbDegrees",       "cmdChangeSign",
+            "cmdDeg2Rad",        "lblCopyright",     "txbOutput"};
         activate();
         pane()->setFocus();
         QStringList visited = {QApplication::focusWidget()->objectName()};
@@ -218,10 +212,11 @@ class frmMainTest : public QObject {
     // caption, the label beside it (less its colon), or the combo box's text; controls without
     // any text say what they are for.
     void accessibleNamesSayWhatIsOnScreenInEveryState() {
-        const QMap<QString, QString> noText = {
-            {"cmdPlusMinus0", "Add"}, {"cmdPlusMinus1", "Subtract"},
-            {"cmdPlusMinus2", "Move radians to second value"}, {"txbToAdd", "Second value"},
-            {"txbOutput", "Results"}};
+        const QMap<QString, QString> noText = {{"cmdPlusMinus0", "Add"},
+                                               {"cmdPlusMinus1", "Subtract"},
+                                               {"cmdPlusMinus2", "Move radians to second value"},
+                                               {"txbToAdd", "Second value"},
+                                               {"txbOutput", "Results"}};
         const auto seen = [&](QWidget* w) -> QString {
             if (noText.contains(w->objectName())) {
                 return noText[w->objectName()];
@@ -334,7 +329,8 @@ class frmMainTest : public QObject {
         QString selected = pane()->textCursor().selectedText();
         click("cmdCopyOutput");
         QCOMPARE(desktop.clipboard.text, selected.replace(QChar::ParagraphSeparator, "\r\n"));
-        QVERIFY(desktop.clipboard.text.startsWith(QStringLiteral("1.00 radians = 57°17'45\"\r\n2")));
+        QVERIFY(
+            desktop.clipboard.text.startsWith(QStringLiteral("1.00 radians = 57°17'45\"\r\n2")));
         QCOMPARE(copy->width(), 160);
 
         drag(start, secondLine);
@@ -399,6 +395,8 @@ class frmMainTest : public QObject {
     }
 };
 
-int main(int argc, char** argv) { return RunWindowTests<frmMainTest>(argc, argv); }
+int main(int argc, char** argv) {
+    return RunWindowTests<frmMainTest>(argc, argv);
+}
 
 #include "frmMainTest.moc"

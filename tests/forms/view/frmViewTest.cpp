@@ -3,7 +3,6 @@
 #include "HelpCommand.h"
 #include "TextFileSource.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -174,10 +173,7 @@ class frmViewTest : public QObject {
         open(write("s.txt", "alpha beta\r\ngamma\r\n"));
         QCOMPARE(copyButton()->width(), 218);
         const QPoint start = text()->cursorRect(QTextCursor(text()->document())).center();
-        QTest::mousePress(text()->viewport(), Qt::LeftButton, {}, start);
-        QMouseEvent move(QEvent::MouseMove, start + QPoint(30, 0), Qt::NoButton, Qt::LeftButton, {});
-        QApplication::sendEvent(text()->viewport(), &move);
-        QTest::mouseRelease(text()->viewport(), Qt::LeftButton, {}, start + QPoint(30, 0));
+        Drag(text()->viewport(), start, start + QPoint(30, 0));
         QCOMPARE(copyButton()->text(), QStringLiteral("Copy selected text to clipboard"));
         QCOMPARE(copyButton()->width(), 295);
         QTest::mouseClick(text()->viewport(), Qt::LeftButton, {}, start + QPoint(10, 0));
