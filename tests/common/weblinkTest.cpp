@@ -46,16 +46,3 @@ TEST(weblink, EachShellCodeHasItsMessage) {
     }
 }
 // clang-format on
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    // Listing the tests needs no display; only running them builds the application.
-    if (::testing::GTEST_FLAG(list_tests)) {
-        return RUN_ALL_TESTS();
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

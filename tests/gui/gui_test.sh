@@ -3,13 +3,21 @@
 # message boxes answered with Enter, the clipboard read from outside the process.
 # What assistive technology reads is read back through the accessibility bus, and the browser
 # is a stand-in that notes the address it was asked to open.
-# Usage (inside an X display): gui_test.sh PROGRAM {mouse|keyboard|help|missing-help}
+# It starts its own virtual display and session bus; without Xvfb it reports itself skipped.
+# Usage: gui_test.sh PROGRAM {mouse|keyboard|help|missing-help}
 set -euo pipefail
-[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || exec dbus-run-session -- "$0" "$@"
+if [ -z "${ORVANEL_ON_XVFB:-}" ]; then
+  command -v xvfb-run >/dev/null || { echo "SKIPPED: xvfb-run is not installed"; exit 77; }
+  ORVANEL_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x720x24" dbus-run-session -- "$0" "$@"
+fi
 program=$1
 mode=$2
 here=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d)
+if [ "$mode" = missing-help ]; then   # the program alone in a folder, its help file not beside it
+  cp "$program" "$scratch/orvanel"
+  program=$scratch/orvanel
+fi
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 px() { echo $(( ($1 * 2 + 15) / 30 )); }   # twips to pixels
