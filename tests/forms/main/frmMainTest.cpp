@@ -22,6 +22,14 @@
 using namespace orvanel;
 using namespace orvanel::testing;
 
+namespace {
+
+QString S(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
 class frmMainTest : public QObject {
     Q_OBJECT
 
@@ -42,20 +50,20 @@ class frmMainTest : public QObject {
     QString sign() { return control<SignLabel>("lblSign")->caption(); }
     std::size_t messages() const { return desktop.messages.shown.size(); }
     void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
-
+    QWidget* focus() { return QApplication::focusWidget(); }
+    void key(Qt::Key k) { QTest::keyClick(focus(), k); }
     void start(MessageSink& sink) {
         viewer = std::make_unique<frmView>(files, sink, desktop.clipboard);
         window = std::make_unique<frmMain>(frmMain::Services{
             sink, desktop.clipboard, desktop.urls, desktop.screen, desktop.program, *viewer,
             NumberFormat{}, QStringLiteral("/nonexistent/orvanel_help.txt")});
         window->Form_Load();
-    }
-    void activate() {
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-    void typeAndEnter(const char* name, const QString& text) {
-        field(name)->setText(text);
+    void set(const char* name, const char* text) { field(name)->setText(S(text)); }
+    void typeAndEnter(const char* name, const char* text) {
+        set(name, text);
         QTest::keyClick(field(name), Qt::Key_Return);
     }
     QString lastLine() {
@@ -63,9 +71,9 @@ class frmMainTest : public QObject {
         return all.value(all.size() - 2);
     }
     int lines() { return static_cast<int>(pane()->wholeText().count(QStringLiteral("\r\n"))); }
-    void drag(QPoint from, QPoint to) { Drag(pane()->viewport(), from, to); }
-    QString accessibleName(QObject* object) {
-        return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+    QPoint paneStart() { return pane()->cursorRect(QTextCursor(pane()->document())).center(); }
+    QString accessibleName(QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
     }
 
   private slots:
@@ -79,44 +87,32 @@ class frmMainTest : public QObject {
     }
 
     void startUp() {
-        QCOMPARE(pane()->wholeText(), QStringLiteral("1.00 radians = 57°17'45\"\r\n"));
+        QCOMPARE(pane()->wholeText(), S("1.00 radians = 57°17'45\"\r\n"));
         QCOMPARE(window->focusWidget(), field("txbRadians"));
-        QCOMPARE(control<QComboBox>("cboDecimalPlaces")->currentText(), QStringLiteral("7"));
+        QCOMPARE(control<QComboBox>("cboDecimalPlaces")->currentText(), S("7"));
         QCOMPARE(window->SigFigs(), 6);
         QVERIFY(window->blnStartUpCompleted());
         QCOMPARE(window->pos(), QPoint(160, 72)); // an eighth and a tenth of 1280 x 720
         QCOMPARE(desktop.clipboard.writes, 0);    // the user's clipboard survives start-up
     }
 
-    void enterReleasedInAnEntryFieldRunsItsConversion() {
+    void enterReleasedInAnEntryFieldRunsItsConversionAndNothingElseDoes() {
         const std::pair<const char*, const char*> rows[] = {{"txbDegrees", "1°2'3\""},
                                                             {"txbMinutes", "1°2'3\""},
                                                             {"txbSeconds", "1°2'3\""},
-                                                            {"txbRadians", "radians = "}};
+                                                            {"txbRadians", " radians = "}};
         for (const auto& [name, expected] : rows) {
-            field("txbDegrees")->setText(QStringLiteral("1"));
-            field("txbMinutes")->setText(QStringLiteral("2"));
-            field("txbSeconds")->setText(QStringLiteral("3"));
-            const int before = lines();
+            set("txbDegrees", "1");
+            set("txbMinutes", "2");
+            set("txbSeconds", "3");
             QTest::keyClick(field(name), Qt::Key_Enter); // keypad Enter, released in the field
-            QCOMPARE(lines(), before + 1);
-            QVERIFY2(lastLine().contains(QString::fromUtf8(expected)), name);
+            QVERIFY2(lastLine().contains(S(expected)), name);
         }
-        QCOMPARE(messages(), std::size_t(0));
-    }
-
-    void otherKeysAndTheSecondFieldConvertNothing() {
-        field("txbDegrees")->setText(QStringLiteral("30"));
         QTest::keyClick(field("txbDegrees"), Qt::Key_A);
-        QTest::keyClick(field("txbDegrees"), Qt::Key_Tab);
-        typeAndEnter("txbToAdd", QStringLiteral("1"));
-        QCOMPARE(lines(), 1);
-        QCOMPARE(messages(), std::size_t(0));
-    }
-
-    void aReleaseWhosePressWentElsewhereConvertsNothing() {
-        typeAndEnter("txbDegrees", QStringLiteral("abc"));
-        QTest::keyRelease(field("txbDegrees"), Qt::Key_Return);
+        typeAndEnter("txbToAdd", "1");
+        typeAndEnter("txbDegrees", "abc"); // a message, whose Enter press went to the box:
+        QTest::keyRelease(field("txbDegrees"), Qt::Key_Return); // its release converts nothing
+        QCOMPARE(lines(), 5);
         QCOMPARE(messages(), std::size_t(1));
     }
 
@@ -124,7 +120,6 @@ class frmMainTest : public QObject {
         QtMessageSink real;
         cleanup();
         start(real);
-        activate();
         int boxes = 0;
         QTimer closer;
         connect(&closer, &QTimer::timeout, [&] {
@@ -134,50 +129,42 @@ class frmMainTest : public QObject {
             }
         });
         closer.start(10);
-        typeAndEnter("txbRadians", QStringLiteral("7"));
-        QCOMPARE(window->focusWidget(), field("txbRadians"));
+        field("txbRadians")->setCursorPosition(0);
+        typeAndEnter("txbRadians", "7");
+        QCOMPARE(window->focusWidget(), field("txbRadians")); // the field at fault, caret at end
+        QCOMPARE(field("txbRadians")->cursorPosition(), 1);
         QTest::keyRelease(field("txbRadians"), Qt::Key_Return);
         QTest::qWait(50);
         QCOMPARE(boxes, 1);
     }
 
     void enterOnAFocusedButtonClicksIt() {
-        activate();
         click("cmdClear1");
-        field("txbDegrees")->setText(QStringLiteral("30"));
+        set("txbDegrees", "30");
         control("cmdChangeSign")->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(sign(), QStringLiteral("-"));
-        QCOMPARE(QApplication::focusWidget(), control("cmdDeg2Rad")); // moved there by the command
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-        QCOMPARE(lines(), 2);
-        QCOMPARE(lastLine(), QStringLiteral("-30°0'0\" = -0.52360 radians"));
-    }
-
-    void rangeMessagesPutTheCaretAtTheEndOfTheFieldAtFault() {
-        field("txbRadians")->setText(QStringLiteral("6.2833"));
-        field("txbRadians")->setCursorPosition(0);
-        click("cmdRad2Deg");
-        QCOMPARE(window->focusWidget(), field("txbRadians"));
-        QCOMPARE(field("txbRadians")->cursorPosition(), 6);
+        key(Qt::Key_Return);
+        QCOMPARE(sign(), S("-"));
+        QCOMPARE(control<QLabel>("lblSign")->text(), S("\u2212"));
+        QCOMPARE(focus(), control("cmdDeg2Rad")); // moved there by the command
+        key(Qt::Key_Enter);
+        QCOMPARE(lastLine(), S("-30°0'0\" = -0.52360 radians"));
     }
 
     void commaModeRewritesPointsAlsoTheUserTyped() {
         pane()->moveCursor(QTextCursor::End);
-        QTest::keyClicks(pane(), QStringLiteral("a.b"));
+        QTest::keyClicks(pane(), S("a.b"));
         click("cmdClear1");
-        typeAndEnter("txbDegrees", QStringLiteral("12,5"));
-        QCOMPARE(pane()->wholeText(), QStringLiteral("1,00 radians = 57°17'45\"\r\n"
-                                                     "a,b12,5°0'0\" = 0,21817 radians\r\n"));
+        typeAndEnter("txbDegrees", "12,5");
+        QCOMPARE(pane()->wholeText(), S("1,00 radians = 57°17'45\"\r\na,b12,5°0'0\" = 0,21817 "
+                                        "radians\r\n"));
     }
 
     void clearButtons() {
-        field("txbToAdd")->setText(QStringLiteral("2"));
-        control<SignLabel>("lblSign")->setCaption(QStringLiteral("-"));
+        set("txbToAdd", "2");
+        control<SignLabel>("lblSign")->setCaption(S("-"));
         click("cmdClear0");
         QCOMPARE(pane()->wholeText(), QString());
-        QCOMPARE(sign(), QStringLiteral("-"));
-        typeAndEnter("txbRadians", QStringLiteral("1"));
+        typeAndEnter("txbRadians", "1");
         click("cmdClear1");
         for (const char* name : {"txbRadians", "txbToAdd", "txbDegrees", "txbMinutes"}) {
             QCOMPARE(field(name)->text(), QString());
@@ -187,77 +174,67 @@ class frmMainTest : public QObject {
     }
 
     void tabVisitsTheControlsInOrderAndEndsAtTheLink() {
-        const QStringList expected = {
-            "txbOutput",         "cmdQuit",          "cmdClear0",        "cmdClear1",
-            "cmdHelp",           "chkShowPlusMinus", "cboDecimalPlaces", "cmdCopyOutput",
-            "cmdPlusMinus2",     "cmdPlusMinus1",    "cmdPlusMinus0",    "txbToAdd",
-            "chkRoundToMinutes", "cmdRad2Deg",       "txbRadians",       "chkDecimal",
-            "txbSeconds",        "txbMinutes",       "txbDegrees",       "cmdChangeSign",
-            "cmdDeg2Rad",        "lblCopyright",     "txbOutput"};
-        activate();
+        const QStringList expected =
+            S("txbOutput cmdQuit cmdClear0 cmdClear1 cmdHelp chkShowPlusMinus cboDecimalPlaces "
+              "cmdCopyOutput cmdPlusMinus2 cmdPlusMinus1 cmdPlusMinus0 txbToAdd chkRoundToMinutes "
+              "cmdRad2Deg txbRadians chkDecimal txbSeconds txbMinutes txbDegrees cmdChangeSign "
+              "cmdDeg2Rad lblCopyright txbOutput")
+                .split(QLatin1Char(' '));
         pane()->setFocus();
-        QStringList visited = {QApplication::focusWidget()->objectName()};
-        for (int i = 1; i < expected.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget* focus = QApplication::focusWidget();
-            while (focus && focus->objectName().isEmpty()) { // the combo box's own editor
-                focus = focus->parentWidget();
+        QStringList visited = {focus()->objectName()};
+        while (visited.size() < expected.size()) {
+            key(Qt::Key_Tab);
+            QWidget* at = focus();
+            while (at && at->objectName().isEmpty()) { // the combo box's own editor
+                at = at->parentWidget();
             }
-            visited << (focus ? focus->objectName() : QStringLiteral("?"));
+            visited << (at ? at->objectName() : S("?"));
         }
         QCOMPARE(visited, expected);
     }
 
     // What a screen reader says for each focusable control is what a sighted user reads: the
-    // caption, the label beside it (less its colon), or the combo box's text; controls without
-    // any text say what they are for.
+    // caption, the label beside it (less its colon) or the list's text; controls without any
+    // text say what they are for.
     void accessibleNamesSayWhatIsOnScreenInEveryState() {
         const QMap<QString, QString> noText = {{"cmdPlusMinus0", "Add"},
                                                {"cmdPlusMinus1", "Subtract"},
                                                {"cmdPlusMinus2", "Move radians to second value"},
                                                {"txbToAdd", "Second value"},
                                                {"txbOutput", "Results"}};
-        const auto seen = [&](QWidget* w) -> QString {
-            if (noText.contains(w->objectName())) {
-                return noText[w->objectName()];
-            }
-            if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-                return button->text();
-            }
-            if (auto* combo = qobject_cast<QComboBox*>(w)) {
-                return combo->currentText();
-            }
-            if (auto* label = qobject_cast<QLabel*>(w)) {
-                return label->text();
+        const auto seen = [&](QWidget* w) {
+            QString text = noText.value(w->objectName());
+            if (auto* button = qobject_cast<QAbstractButton*>(w); button && text.isEmpty()) {
+                text = button->text();
+            } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+                text = combo->currentText();
+            } else if (auto* label = qobject_cast<QLabel*>(w)) {
+                text = label->text();
             }
             for (QLabel* label : window->findChildren<QLabel*>()) {
-                if (label->buddy() == w) {
-                    return label->text().remove(QLatin1Char(':'));
+                if (text.isEmpty() && label->buddy() == w) {
+                    text = label->text().remove(QLatin1Char(':'));
                 }
             }
-            return QStringLiteral("(nothing on screen)");
+            return text;
         };
-        const auto checkAll = [&] {
+        for (int state = 0; state < 2; ++state) {
             for (QWidget* w = pane()->nextInFocusChain(); w != pane(); w = w->nextInFocusChain()) {
                 if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty()) {
                     QCOMPARE(accessibleName(w), seen(w));
                 }
             }
-            QCOMPARE(accessibleName(pane()), QStringLiteral("Results"));
-        };
-        checkAll();
-        drag(pane()->cursorRect(QTextCursor(pane()->document())).center(), QPoint(60, 5));
+            if (state == 0) { // the copy button's long caption
+                Drag(pane()->viewport(), paneStart(), QPoint(60, 5));
+            }
+        }
         QCOMPARE(control<QPushButton>("cmdCopyOutput")->text(),
-                 QStringLiteral("Copy selected text to clipboard"));
-        checkAll();
-
-        auto* label = control("lblSign");
-        field("txbDegrees")->setText(QStringLiteral("30"));
-        click("cmdChangeSign");
-        QCOMPARE(accessibleName(label), QStringLiteral("Sign: minus"));
-        click("cmdChangeSign");
-        QCOMPARE(accessibleName(label), QStringLiteral("Sign: none"));
-
+                 S("Copy selected text to clipboard"));
+        set("txbDegrees", "30");
+        for (const char* name : {"Sign: minus", "Sign: none"}) {
+            click("cmdChangeSign");
+            QCOMPARE(accessibleName(control("lblSign")), S(name));
+        }
         auto* link = QAccessible::queryAccessibleInterface(control("lblCopyright"));
         QCOMPARE(link->role(), QAccessible::Link);
         QCOMPARE(link->text(QAccessible::Name), control<QLabel>("lblCopyright")->text());
@@ -277,18 +254,18 @@ class frmMainTest : public QObject {
         QVERIFY(!decimal->isEnabled() && !optMinutes->isEnabled());
         click("chkRoundToMinutes");
         click("chkDecimal");
-        typeAndEnter("txbRadians", QStringLiteral("1"));
-        QCOMPARE(lastLine(), QStringLiteral("1.00000 radians = 57°17.75'"));
+        typeAndEnter("txbRadians", "1");
+        QCOMPARE(lastLine(), S("1.00000 radians = 57°17.75'"));
     }
 
     void choosingAPrecisionSetsSigFigsAndTypingChoosesNothing() {
         auto* combo = control<QComboBox>("cboDecimalPlaces");
         combo->lineEdit()->selectAll();
-        QTest::keyClicks(combo->lineEdit(), QStringLiteral("9"));
+        QTest::keyClicks(combo->lineEdit(), S("9"));
         QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        control("cmdHelp")->setFocus(); // leaving the field picks nothing either
         QCOMPARE(window->SigFigs(), 6);
         QCOMPARE(combo->count(), 4);
-        control("cmdHelp")->setFocus();
         combo->setCurrentIndex(3);
         emit combo->activated(3);
         QCOMPARE(window->SigFigs(), 8);
@@ -296,83 +273,61 @@ class frmMainTest : public QObject {
     }
 
     void adderButtons() {
-        field("txbRadians")->setText(QStringLiteral("1"));
-        field("txbToAdd")->setText(QStringLiteral("2"));
+        set("txbRadians", "1");
+        set("txbToAdd", "2");
         click("cmdPlusMinus1");
-        QCOMPARE(lastLine(), QStringLiteral("(1 - 2) mod 2pi = 5.28319"));
+        QCOMPARE(lastLine(), S("(1 - 2) mod 2pi = 5.28319"));
         click("cmdPlusMinus0");
-        QCOMPARE(lastLine(), QStringLiteral("(5.28319 + 2) mod 2pi = 1.00000"));
+        QCOMPARE(lastLine(), S("(5.28319 + 2) mod 2pi = 1.00000"));
         click("cmdPlusMinus2");
-        QCOMPARE(field("txbToAdd")->text(), QStringLiteral("1.00000"));
+        QCOMPARE(field("txbToAdd")->text(), S("1.00000"));
         control<QCheckBox>("chkShowPlusMinus")->setChecked(false);
         click("cmdPlusMinus0");
-        QCOMPARE(field("txbRadians")->text(), QStringLiteral("1.00000"));
+        QCOMPARE(field("txbRadians")->text(), S("1.00000"));
         QCOMPARE(lines(), 3);
     }
 
-    void changeSignDrawsAMinusAndMovesTheFocus() {
-        click("cmdChangeSign");
-        QCOMPARE(sign(), QStringLiteral("-"));
-        QCOMPARE(control<QLabel>("lblSign")->text(), QString(QChar(0x2212)));
-        QCOMPARE(window->focusWidget(), control("cmdDeg2Rad"));
-    }
-
     void copyButtonFollowsTheSelectionAsTheReleaseLeftIt() {
-        typeAndEnter("txbRadians", QStringLiteral("2"));
+        typeAndEnter("txbRadians", "2");
         auto* copy = control<QPushButton>("cmdCopyOutput");
-        const QPoint start = pane()->cursorRect(QTextCursor(pane()->document())).center();
-        const QPoint secondLine = start + QPoint(40, pane()->fontMetrics().height());
-        drag(start, secondLine);
-        QCOMPARE(copy->width(), 207);
-        QTest::mouseRelease(pane()->viewport(), Qt::RightButton, {}, start);
+        const QPoint secondLine = paneStart() + QPoint(40, pane()->fontMetrics().height());
+        Drag(pane()->viewport(), paneStart(), secondLine);
+        QTest::mouseRelease(pane()->viewport(), Qt::RightButton, {}, paneStart());
         QCOMPARE(copy->width(), 207);
         QString selected = pane()->textCursor().selectedText();
         click("cmdCopyOutput");
-        QCOMPARE(desktop.clipboard.text, selected.replace(QChar::ParagraphSeparator, "\r\n"));
-        QVERIFY(
-            desktop.clipboard.text.startsWith(QStringLiteral("1.00 radians = 57°17'45\"\r\n2")));
+        QCOMPARE(desktop.clipboard.text, selected.replace(QChar::ParagraphSeparator, S("\r\n")));
+        QVERIFY(desktop.clipboard.text.startsWith(S("1.00 radians = 57°17'45\"\r\n2")));
         QCOMPARE(copy->width(), 160);
 
-        drag(start, secondLine);
-        drag(start + QPoint(20, 0), start + QPoint(20, 0)); // a click inside the selection
-        QVERIFY(!pane()->textCursor().hasSelection());
-        QCOMPARE(copy->text(), QStringLiteral("Copy to clipboard"));
-        click("cmdCopyOutput");
-        QCOMPARE(desktop.clipboard.text.count(QStringLiteral("\r\n")), 2);
-    }
-
-    void keyboardSelectionKeepsTheCaptionButCopiesTheSelection() {
+        Drag(pane()->viewport(), paneStart(), secondLine);
+        const QPoint inside = paneStart() + QPoint(20, 0);
+        Drag(pane()->viewport(), inside, inside); // a click inside the selection ends it
+        QCOMPARE(copy->text(), S("Copy to clipboard"));
         pane()->moveCursor(QTextCursor::Start);
         QTest::keyClick(pane(), Qt::Key_Right, Qt::ShiftModifier);
-        QTest::keyClick(pane(), Qt::Key_Right, Qt::ShiftModifier);
-        QCOMPARE(control<QPushButton>("cmdCopyOutput")->width(), 160);
+        QCOMPARE(copy->width(), 160); // a keyboard selection keeps the caption, yet is copied
         click("cmdCopyOutput");
-        QCOMPARE(desktop.clipboard.text, QStringLiteral("1."));
-    }
-
-    void anUnavailableClipboardChangesNothing() {
+        QCOMPARE(desktop.clipboard.text, S("1"));
         desktop.clipboard.available = false;
         pane()->selectAll();
         click("cmdCopyOutput");
-        QVERIFY(pane()->textCursor().hasSelection());
-        QCOMPARE(desktop.clipboard.text, QStringLiteral("copied in another program"));
+        QVERIFY(pane()->textCursor().hasSelection()); // nothing copied, nothing changed
     }
 
     void theUsersOwnEditsInThePaneCanBeUndone() {
         const QString before = pane()->wholeText();
         pane()->selectAll();
         QTest::keyClick(pane(), Qt::Key_X);
-        QCOMPARE(pane()->wholeText(), QStringLiteral("x"));
         QTest::keyClick(pane(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(pane()->wholeText(), before);
-        typeAndEnter("txbRadians", QStringLiteral("2")); // the program's append is kept
+        typeAndEnter("txbRadians", "2"); // the program's append is kept
         QTest::keyClick(pane(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(lines(), 2);
     }
 
     void quitAndCloseBoxEndTheProgram() {
         click("cmdQuit");
-        QCOMPARE(desktop.program.ended, 1);
         QVERIFY(!window->isVisible());
         window->show();
         window->close();
@@ -387,8 +342,7 @@ class frmMainTest : public QObject {
         click("lblCopyright");
         QTest::keyClick(link, Qt::Key_Return);
         QTest::keyClick(link, Qt::Key_Space);
-        QCOMPARE(desktop.urls.opened,
-                 QStringList(3, QStringLiteral("https://orvanel.example.org/")));
+        QCOMPARE(desktop.urls.opened, QStringList(3, S("https://orvanel.example.org/")));
         desktop.urls.code = 31;
         click("lblCopyright");
         QCOMPARE(desktop.messages.shown.at(0).title, std::string("Cannot launch web browser"));
