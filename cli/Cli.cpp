@@ -131,7 +131,8 @@ std::optional<std::string> Parse(const std::vector<std::string_view>& args, Opti
         return "unknown command " + std::string(*command);
     }
     options.command = *known;
-    if (form && (options.command != Command::Rad2Deg || !SetForm(*form, options.settings.options))) {
+    if (form &&
+        (options.command != Command::Rad2Deg || !SetForm(*form, options.settings.options))) {
         return std::string("--form takes dms, dm, deg or degmin, and only with rad2deg");
     }
     const bool adder = options.command == Command::Add || options.command == Command::Sub;

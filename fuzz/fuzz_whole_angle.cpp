@@ -1,0 +1,62 @@
+// The whole-angle reader, by round trip: an angle made of random digit texts, written in a
+// random notation with a random sign or hemisphere, reads back as the same fields and sign.
+#include "FuzzSupport.h"
+#include "WholeAngle.h"
+
+using namespace orvanel;
+using namespace orvanel::fuzz;
+
+namespace {
+
+std::string Digits(FuzzedDataProvider& data, bool withFraction) {
+    std::string text = std::to_string(data.ConsumeIntegralInRange<int>(0, 400));
+    if (withFraction) {
+        text += data.ConsumeBool() ? "." : ",";
+        text += std::to_string(data.ConsumeIntegralInRange<int>(0, 999));
+    }
+    return text;
+}
+
+struct Notation {
+    const char* marks[3]; // after degrees, minutes, seconds; nullptr: separated by `gap`
+    const char* gap;
+};
+
+constexpr Notation kNotations[] = {
+    {{nullptr}, " "},       {{nullptr}, ":"},       {{nullptr}, " \t "},   {{"°", "'", "\""}, ""},
+    {{"°", "′", "″"}, " "}, {{"º", "'", "''"}, ""}, {{"d", "m", "s"}, ""}, {{"°", "’", "”"}, " "}};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    FuzzedDataProvider data(bytes, size);
+    const Notation& notation = kNotations[data.ConsumeIntegralInRange<std::size_t>(0, 7)];
+    const bool marked = notation.marks[0] != nullptr;
+    EntryFields expected;
+    std::string* parts[] = {&expected.degrees, &expected.minutes, &expected.seconds};
+    // Unmarked parts come in order from the degrees; marked ones may leave any part out.
+    const int count = data.ConsumeIntegralInRange<int>(1, 3);
+    std::string body;
+    for (int i = 0, given = 0; i < 3 && given < count; ++i) {
+        if (marked && i < 2 && data.ConsumeBool()) {
+            continue;
+        }
+        *parts[i] = Digits(data, ++given == count && data.ConsumeBool());
+        body += (body.empty() || marked ? "" : notation.gap) + *parts[i] +
+                (marked ? notation.marks[i] : "");
+        body += marked ? notation.gap : "";
+    }
+    const int sign = data.ConsumeIntegralInRange<int>(0, 6); // none + - N E S W
+    const char* const prefixes[] = {"", "+", "-", "N", "E", "S", "W"};
+    const bool before = data.ConsumeBool();
+    std::string text = sign <= 2 || before ? prefixes[sign] + std::string(" ") + body
+                                           : body + " " + prefixes[sign];
+    expected.sign = sign == 2 || sign >= 5 ? "-" : "";
+
+    const auto read = ReadWholeAngle(text);
+    Check(read.has_value(), "an angle in a known notation is read", text);
+    Check(*read == expected, "the same fields and sign come back", text);
+    Check(sign <= 2 || !ReadWholeAngle("-" + text).has_value(),
+          "a minus together with a hemisphere is refused", text);
+    return 0;
+}
