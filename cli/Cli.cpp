@@ -222,26 +222,28 @@ class Runner {
         : m_options(options), m_streams(streams), m_end(options.crlf ? "\r\n" : "\n") {}
 
     // Converts one input; false when the run must stop (--strict after a refusal).
-    bool take(std::string_view input, std::string_view where) {
+    // `source` and `number` say where the input came from: "line" or "argument", and which.
+    bool take(std::string_view input, std::string_view source, long number) {
         const bool adder = m_options.command == Command::Add || m_options.command == Command::Sub;
         const auto [first, second] =
             adder ? SplitOperands(input) : std::pair{input, std::string_view()};
-        const Result result = Convert(m_options, first, second);
+        Result result = Convert(m_options, first, second);
         if (result.refusal) {
-            std::fprintf(m_streams.err, "orvanel-cli: %.*s: \"%.*s\": %s\n",
-                         static_cast<int>(where.size()), where.data(),
+            std::fprintf(m_streams.err, "orvanel-cli: %.*s %ld: \"%.*s\": %s\n",
+                         static_cast<int>(source.size()), source.data(), number,
                          static_cast<int>(input.size()), input.data(),
                          result.refusal->text.c_str());
             m_refused = true;
             return !m_options.strict;
         }
-        std::fwrite(result.line.data(), 1, result.line.size(), m_streams.out);
-        std::fwrite(m_end.data(), 1, m_end.size(), m_streams.out);
+        result.line += m_end;
+        fwrite_unlocked(result.line.data(), 1, result.line.size(), m_streams.out); // one thread
+
         return true;
     }
 
-    // Every line of `file`; `name` prefixes the line numbers in messages.
-    bool takeLines(std::FILE* file, const std::string& name) {
+    // Every line of `file`; `source` names its lines in messages.
+    bool takeLines(std::FILE* file, const std::string& source) {
         char* buffer = nullptr;
         std::size_t capacity = 0;
         bool goOn = true;
@@ -254,7 +256,7 @@ class Runner {
             while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
                 line.remove_suffix(1);
             }
-            goOn = take(line, name + "line " + std::to_string(number));
+            goOn = take(line, source, number);
         }
         std::free(buffer);
         return goOn;
@@ -296,24 +298,24 @@ int Run(const std::vector<std::string_view>& args, const Streams& streams) {
         if (!options.operands.empty()) {
             const std::string line =
                 std::string(options.operands[0]) + " " + std::string(options.operands[1]);
-            runner.take(line, "argument 1");
+            runner.take(line, "argument", 1);
         }
     } else {
         for (std::size_t i = 0; i < options.operands.size(); ++i) {
-            if (!runner.take(options.operands[i], "argument " + std::to_string(i + 1))) {
+            if (!runner.take(options.operands[i], "argument", static_cast<long>(i) + 1)) {
                 break;
             }
         }
     }
     if (options.operands.empty() && options.files.empty()) {
-        runner.takeLines(streams.in, "");
+        runner.takeLines(streams.in, "line");
     }
     for (const std::string& name : options.files) {
         std::FILE* file = std::fopen(name.c_str(), "r");
         if (file == nullptr) {
             return Usage(streams, "cannot read " + name);
         }
-        const bool goOn = runner.takeLines(file, name + ": ");
+        const bool goOn = runner.takeLines(file, name + ": line");
         std::fclose(file);
         if (!goOn) {
             break;

@@ -10,7 +10,7 @@ bool HasComma(std::string_view text) {
 }
 
 double ReadFieldNumber(std::string_view text, bool commaMode) {
-    return ReadLeadingNumber(commaMode ? ReplaceChar(text, ',', '.') : std::string(text));
+    return commaMode ? ReadLeadingNumber(ReplaceChar(text, ',', '.')) : ReadLeadingNumber(text);
 }
 
 double ParseAngleField(std::string_view text, bool& bad, bool& usedComma) {

@@ -123,11 +123,20 @@ Outcome ConvertDegreesToRadians(EntryFields& fields, const CalcSettings& setting
         sign + FormatFixed(r, RadiansDecimals(settings.sigFigs), settings.format), degreesComma);
 
     Outcome outcome;
-    outcome.paneAppend = sign + GeneralNumberText(d) + "°" + GeneralNumberText(m) + "'" +
-                         GeneralNumberText(s) + "\" = " + fields.radians + " radians" +
-                         std::string(kCrLf);
+    std::string& line = outcome.paneAppend;
+    line.reserve(48);
+    line += sign;
+    line += GeneralNumberText(d);
+    line += "°";
+    line += GeneralNumberText(m);
+    line += "'";
+    line += GeneralNumberText(s);
+    line += "\" = ";
+    line += fields.radians;
+    line += " radians";
+    line += kCrLf;
     if (degreesComma) {
-        outcome.paneAppend = ReplaceChar(outcome.paneAppend, '.', ',');
+        line = ReplaceChar(line, '.', ',');
         outcome.paneCommas = true;
     }
     return outcome;
@@ -159,8 +168,11 @@ Outcome ConvertRadiansToDegrees(EntryFields& fields, const CalcSettings& setting
 
     Outcome outcome;
     const bool oneRadian = fields.radians == "1" || fields.radians == "-1";
-    outcome.paneAppend = fields.radians + (oneRadian ? " radian = " : " radians = ") +
-                         DegreePart(negative ? -r : r, settings, commaMode) + std::string(kCrLf);
+    outcome.paneAppend.reserve(48);
+    outcome.paneAppend += fields.radians;
+    outcome.paneAppend += oneRadian ? " radian = " : " radians = ";
+    outcome.paneAppend += DegreePart(negative ? -r : r, settings, commaMode);
+    outcome.paneAppend += kCrLf;
     return outcome;
 }
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <iterator>
 #include <limits>
+#include <optional>
 #include <system_error>
 
 namespace orvanel {
@@ -19,6 +20,19 @@ bool IsIgnoredBlank(char c) {
 }
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// An optional minus, then digits with at most one point and at least one digit; short enough
+// that no double can overflow.
+bool IsPlainDecimal(std::string_view text) {
+    std::size_t digits = 0;
+    std::size_t points = 0;
+    for (std::size_t i = !text.empty() && text[0] == '-' ? 1 : 0; i < text.size(); ++i) {
+        digits += IsDigit(text[i]) ? 1 : 0;
+        points += text[i] == '.' ? 1 : 0;
+    }
+    const std::size_t sign = !text.empty() && text[0] == '-' ? 1 : 0;
+    return digits > 0 && points <= 1 && sign + digits + points == text.size() && text.size() <= 24;
 }
 
 std::string WithoutBlanks(std::string_view text) {
@@ -53,6 +67,38 @@ double ReadRadixNumber(std::string_view digits, int radix) {
         value = value * radix + digit;
     }
     return value;
+}
+
+// Fixed-point text of any double with at most kMostDecimals decimals fits kFixedTextSize: a
+// sign, 309 integer digits, a point and the decimals. Beyond 60 decimals every double's
+// rounding is settled.
+constexpr int kMostDecimals = 60;
+constexpr std::size_t kFixedTextSize = 1 + 309 + 1 + kMostDecimals;
+
+constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// RoundHalfEven without text, where it can be done exactly: x * 10^d as an exact pair hi + lo
+// (fused multiply-add), rounded on that exact value, then divided back by the exact 10^d, which
+// gives the double nearest to the rounded decimal. Nothing outside that safe range.
+std::optional<double> RoundHalfEvenExactly(double x, int decimals) {
+    if (decimals >= static_cast<int>(kPowersOfTen.size()) || std::fabs(x) < 1e-280) {
+        return std::nullopt;
+    }
+    const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
+    const double hi = x * scale;
+    if (!(std::fabs(hi) < 4503599627370496.0)) { // 2^52: whole numbers and halves are exact
+        return std::nullopt;
+    }
+    const double lo = std::fma(x, scale, -hi);
+    double whole = RoundWhole(hi);
+    // hi - whole is exact; only a hi exactly halfway can be tipped either way by lo.
+    if (hi - whole == 0.5 && lo > 0) {
+        whole += 1;
+    } else if (hi - whole == -0.5 && lo < 0) {
+        whole -= 1;
+    }
+    return whole / scale;
 }
 
 // Saturates long exponents: past a few thousand every double has over- or underflowed anyway.
@@ -112,6 +158,11 @@ long ReadExponent(std::string_view s, std::size_t pos) {
 } // namespace
 
 double ReadLeadingNumber(std::string_view text) {
+    // Most texts are short plain decimals; the library reads those exactly as the full rule.
+    if (double value = 0; IsPlainDecimal(text)) {
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        return value;
+    }
     const std::string s = WithoutBlanks(text);
     if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h')) {
         return ReadRadixNumber(std::string_view(s).substr(2), 16);
@@ -147,15 +198,30 @@ std::string GeneralNumberText(double x) {
     if (x == 0.0 || !std::isfinite(x)) {
         return "0";
     }
-    // Fifteen significant digits, correctly rounded: d.dddddddddddddde[+-]xx
+    // Whole numbers below 10^15 are their own digits (typed degrees, minutes and seconds are).
+    if (std::fabs(x) < 1e15 && static_cast<double>(static_cast<long long>(x)) == x) {
+        std::array<char, 24> whole;
+        return {whole.data(),
+                std::to_chars(whole.data(), whole.data() + whole.size(), static_cast<long long>(x))
+                    .ptr};
+    }
+    // Fifteen significant digits, correctly rounded: d.dddddddddddddde[+-]xx. For a normal
+    // double, the shortest text that reads back as x is that rounding whenever it has at most
+    // fifteen digits (the digit grid is then coarser than the double's), and much faster to make.
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
-                                      std::chars_format::scientific, 14);
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
+                                std::chars_format::scientific);
+    if (!std::isnormal(x) || std::string_view(buffer.data(), result.ptr).find('e') > 16) {
+        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
+                               std::chars_format::scientific, 14);
+    }
     const std::string_view sci(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const auto ePos = sci.find('e');
     std::string digits;
     digits.push_back(sci[0]);
-    digits.append(sci.substr(2, ePos - 2));
+    if (ePos > 1) { // the shortest form has no point after a single digit
+        digits.append(sci.substr(2, ePos - 2));
+    }
     digits.erase(digits.find_last_not_of('0') + 1);
     int exponent = 0;
     std::from_chars(sci.data() + ePos + (sci[ePos + 1] == '+' ? 2 : 1), sci.data() + sci.size(),
@@ -191,16 +257,18 @@ std::string FormatFixed(double x, int decimals, const NumberFormat& format) {
     if (!std::isfinite(x)) {
         x = 0.0;
     }
-    const int n = std::min(ResolveDecimals(decimals, format), 60);
-    std::string buffer(320 + static_cast<std::size_t>(n), '\0');
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
+    const int n = std::min(ResolveDecimals(decimals, format), kMostDecimals);
+    std::array<char, kFixedTextSize> digits;
+    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), std::fabs(x),
                                       std::chars_format::fixed, n);
-    buffer.resize(static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::string_view buffer(digits.data(),
+                                  static_cast<std::size_t>(result.ptr - digits.data()));
 
     const auto point = buffer.find('.');
-    std::string integerPart = buffer.substr(0, point);
-    const std::string fraction = point == std::string::npos ? "" : buffer.substr(point + 1);
-    const bool roundsToZero = buffer.find_first_not_of("0.") == std::string::npos;
+    std::string integerPart(buffer.substr(0, point));
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : buffer.substr(point + 1);
+    const bool roundsToZero = buffer.find_first_not_of("0.") == std::string_view::npos;
 
     if (format.groupSize > 0 && !format.groupSeparator.empty()) {
         for (auto at = static_cast<long>(integerPart.size()) - format.groupSize; at > 0;
@@ -214,7 +282,8 @@ std::string FormatFixed(double x, int decimals, const NumberFormat& format) {
     std::string text = std::signbit(x) && !roundsToZero ? format.negativeSign : "";
     text += integerPart;
     if (n > 0) {
-        text += format.decimalSeparator + fraction;
+        text += format.decimalSeparator;
+        text += fraction;
     }
     return text;
 }
@@ -226,32 +295,40 @@ double RoundHalfEven(double x, int decimals) {
     if (decimals <= 0) {
         return RoundWhole(x);
     }
+    if (const auto fast = RoundHalfEvenExactly(x, decimals)) {
+        return *fast;
+    }
     // to_chars rounds the exact binary value (ties to even); reading its text back gives the
     // double nearest to the rounded decimal.
-    std::string buffer(340 + static_cast<std::size_t>(decimals), '\0');
+    std::array<char, kFixedTextSize> buffer;
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                       std::chars_format::fixed, decimals);
+                                       std::chars_format::fixed, std::min(decimals, kMostDecimals));
     double rounded = x;
     std::from_chars(buffer.data(), written.ptr, rounded);
     return rounded;
 }
 
 double RoundWhole(double x) {
-    return std::nearbyint(x);
-}
-
-std::string AddLeadingZero(std::string_view text) {
-    std::string out;
-    if (!text.empty() && text.front() == '.') {
-        out.reserve(text.size() + 1);
-        out.push_back('0');
+    // Adding and taking away 2^52 leaves the nearest whole number, halves to even, in the
+    // default rounding mode, without a library call; from 2^52 up every double is whole.
+    constexpr double kTwo52 = 4503599627370496.0;
+    if (!(std::fabs(x) < kTwo52)) {
+        return x;
     }
-    out.append(text);
-    return out;
+    return std::copysign(std::fabs(x) + kTwo52 - kTwo52, x);
 }
 
-std::string ApplySeparator(std::string_view text, bool commaMode) {
-    return commaMode ? ReplaceChar(text, '.', ',') : ReplaceChar(text, ',', '.');
+std::string AddLeadingZero(std::string text) {
+    if (!text.empty() && text.front() == '.') {
+        text.insert(text.begin(), '0');
+    }
+    return text;
+}
+
+std::string ApplySeparator(std::string text, bool commaMode) {
+    const char from = commaMode ? '.' : ',';
+    std::replace(text.begin(), text.end(), from, commaMode ? ',' : '.');
+    return text;
 }
 
 } // namespace orvanel

@@ -53,9 +53,9 @@ double RoundHalfEven(double x, int decimals);
 double RoundWhole(double x);
 
 // "0" put in front of a text that starts with "."; any other text unchanged.
-std::string AddLeadingZero(std::string_view text);
+std::string AddLeadingZero(std::string text);
 
 // The separator rule: in comma mode every "." becomes ",", otherwise every "," becomes ".".
-std::string ApplySeparator(std::string_view text, bool commaMode);
+std::string ApplySeparator(std::string text, bool commaMode);
 
 } // namespace orvanel

@@ -3,6 +3,8 @@
 #include "Numbers.h"
 #include "StrProc.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 
 namespace orvanel {
@@ -14,6 +16,26 @@ constexpr double kWholeDegreeOffset = 0.00001;
 // Callers keep degree values within 0..360, so whole parts fit an int.
 int WholePart(double nonNegative) {
     return static_cast<int>(std::floor(nonNegative));
+}
+
+void AppendWhole(std::string& text, int n) {
+    std::array<char, 12> digits;
+    text.append(digits.data(), std::to_chars(digits.data(), digits.data() + digits.size(), n).ptr);
+}
+
+// "-d°m'" or "-d°m's\"", built in one piece: the command line converts millions of these.
+std::string DegreeText(bool negative, const Dms& dms, bool withSeconds) {
+    std::string text(negative ? "-" : ""); // short enough to need no allocation
+
+    AppendWhole(text, dms.d);
+    text += "°";
+    AppendWhole(text, dms.m);
+    text += "'";
+    if (withSeconds) {
+        AppendWhole(text, dms.s);
+        text += "\"";
+    }
+    return text;
 }
 
 } // namespace
@@ -70,13 +92,11 @@ std::string Rad2DegMin(double r) {
     if (dms.d == 360 && deg + kWholeDegreeOffset < 360) {
         dms = {359, 59, 0};
     }
-    return (r < 0 ? "-" : "") + IntToStr(dms.d) + "°" + IntToStr(dms.m) + "'";
+    return DegreeText(r < 0, dms, false);
 }
 
 std::string Rad2DegMinSec(double r) {
-    const Dms dms = SplitDegrees(DegreesOf(std::fabs(r)), false);
-    return (r < 0 ? "-" : "") + IntToStr(dms.d) + "°" + IntToStr(dms.m) + "'" + IntToStr(dms.s) +
-           "\"";
+    return DegreeText(r < 0, SplitDegrees(DegreesOf(std::fabs(r)), false), true);
 }
 
 } // namespace orvanel

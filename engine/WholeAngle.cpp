@@ -63,7 +63,7 @@ char TakeHemisphere(std::string_view& text) {
 // The marker at the start of `text`, its length in `length`; nullptr when none is there.
 const Marker* MarkerAt(std::string_view text, std::size_t& length) {
     for (const Marker& marker : kMarkers) {
-        if (text.substr(0, marker.text.size()) == marker.text) {
+        if (marker.text[0] == text[0] && text.substr(0, marker.text.size()) == marker.text) {
             length = marker.text.size();
             return &marker;
         }
