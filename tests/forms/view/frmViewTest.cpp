@@ -1,3 +1,5 @@
+// The viewer: what it shows of a file, how it reports what it cannot read, when it reads
+// again, its copy button, and where the Help command puts it.
 #include "frmView.h"
 #include "Fakes.h"
 #include "HelpCommand.h"
@@ -8,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <memory>
 #include <sys/stat.h>
@@ -40,21 +41,18 @@ class frmViewTest : public QObject {
     std::unique_ptr<frmView> viewer;
 
     QString write(const QString& name, const QByteArray& bytes) {
-        const QString path = dir.filePath(name);
-        QFile file(path);
+        QFile file(dir.filePath(name));
         file.open(QIODevice::WriteOnly | QIODevice::Truncate);
         file.write(bytes);
-        return path;
+        return file.fileName();
     }
-
     void open(const QString& path) {
         viewer->strFilename = path;
         viewer->show();
         viewer->Form_Activate();
     }
-
     QPlainTextEdit* text() { return viewer->findChild<QPlainTextEdit*>("txbText1"); }
-    QPushButton* copyButton() { return viewer->findChild<QPushButton*>("cmdCopyToClipboard"); }
+    QPushButton* button(const char* name) { return viewer->findChild<QPushButton*>(name); }
 
   private slots:
     void init() {
@@ -63,148 +61,82 @@ class frmViewTest : public QObject {
         files.reads = 0;
         viewer = std::make_unique<frmView>(files, messages, clipboard);
     }
-    void cleanup() { viewer.reset(); }
 
-    void cutsAtTheLimitWithHeaderAndTrailer() {
-        const QString below(65529, QChar('a'));
-        QCOMPARE(frmView::DisplayedText(below), below);
-        const QString at = QString(65305, QChar('b')) + QChar('c') + QString(224, QChar('d'));
-        QCOMPARE(at.size(), frmView::kTextLimit);
-        const QString shown = frmView::DisplayedText(at);
-        QCOMPARE(shown.size(), 65534);
-        QVERIFY(shown.startsWith(QStringLiteral(
-            "NOTE: This file is too large to display entirely in this textbox.\r\n")));
-        QVERIFY(shown.endsWith(QStringLiteral(
-            "bc\r\n\r\nNOTE: Entire contents of file have not been displayed.\r\n")));
-    }
-
-    void showsAFileWithTheCaretAtTheStart() {
-        open(write("a.txt", "first line\r\nsecond\r\n"));
-        QCOMPARE(viewer->displayedText(), QStringLiteral("first line\r\nsecond\r\n"));
+    void showsTheFileOrItsHeadWithANote() {
+        open(write("a.txt", "caf\xC3\xA9 \x80\r\n"));
+        QCOMPARE(viewer->displayedText(), QString::fromUtf8("café €\r\n")); // bytes not UTF-8: 1252
         QCOMPARE(text()->textCursor().position(), 0);
-        QVERIFY(text()->isReadOnly());
-        init();
-        open(write("nl.txt", "\r\n")); // a line break alone is not an empty file
-        QCOMPARE(viewer->displayedText(), QStringLiteral("\r\n"));
-        QVERIFY(messages.shown.empty());
+        QByteArray huge(70000 * 3, 'x');
+        huge.replace(0, 3, "\xE2\x82\xAC"); // three bytes, one character
+        open(write("big.txt", huge));       // read again: the window was never unloaded
+        QCOMPARE(viewer->displayedText(), QString::fromUtf8("café €\r\n"));
+        viewer->close();
+        open(dir.filePath("big.txt"));
+        const QString shown = viewer->displayedText();
+        QCOMPARE(shown.size(), 65534);
+        QVERIFY(shown.startsWith(QStringLiteral("NOTE: This file is too large")));
+        QVERIFY(shown.contains(QStringLiteral("\u20ACxxx")));
+        QVERIFY(shown.endsWith(QStringLiteral("x\r\n\r\nNOTE: Entire contents of file have not "
+                                              "been displayed.\r\n")));
     }
 
-    void readsAHugeFileOnlyAsFarAsItShows() {
-        QByteArray bytes(70000 * 3, 'x');
-        bytes.replace(0, 3, "\xE2\x82\xAC"); // a euro sign first: three bytes, one character
-        const QString path = write("big.txt", bytes);
-        open(path);
-        QCOMPARE(viewer->displayedText().size(), 65534);
-        QVERIFY(viewer->displayedText().contains(QString(QChar(0x20AC)) + QStringLiteral("xxx")));
-    }
-
-    void decodesUtf8AndFallsBackPerByte() {
-        QCOMPARE(DecodeText("caf\xC3\xA9", 5), QStringLiteral("café"));
-        QCOMPARE(DecodeText("caf\xE9", 4), QStringLiteral("café"));
-        QCOMPARE(DecodeText("\x80\x81", 2), QString(QChar(0x20AC)) + QChar(0x81));
-        QCOMPARE(DecodeText("\xF0\x9F\x98\x80", 4).size(), 2); // one emoji, two UTF-16 units
-        QCOMPARE(DecodeText("\xED\xA0\x80", 3).size(), 3);     // an encoded surrogate is not UTF-8
-    }
-
-    void failuresAreReportedAndHideTheWindow() {
+    void failuresAreReportedOnceAndHideTheWindow() {
         const QString fifo = dir.filePath("pipe");
         QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
-        struct Row {
-            QString path;
-            Message message;
-        };
-        const Row rows[] = {
+        const std::pair<QString, Message> rows[] = {
             {write("empty.txt", ""), {"File is empty!", "Error", MessageStyle::Exclamation}},
-            {dir.filePath("missing.txt"),
-             {"Error 53.  File not found", "Error reading file", MessageStyle::Exclamation}},
-            {dir.path(),
-             {"Error 75.  Path/File access error", "Error reading file",
-              MessageStyle::Exclamation}},
-            {fifo,
-             {"Error 75.  Path/File access error", "Error reading file",
-              MessageStyle::Exclamation}},
-        };
-        for (const Row& row : rows) {
+            {dir.filePath("no.txt"), {"Error 53.  File not found", "Error reading file"}},
+            {dir.path(), {"Error 75.  Path/File access error", "Error reading file"}},
+            {fifo, {"Error 75.  Path/File access error", "Error reading file"}}};
+        for (const auto& [path, message] : rows) {
             init();
             QElapsedTimer clock;
             clock.start();
-            open(row.path);
-            QVERIFY2(clock.elapsed() < 1000, qPrintable(row.path));
-            QCOMPARE(messages.shown.size(), std::size_t(1));
-            QCOMPARE(messages.shown[0], row.message);
+            open(path);
+            QVERIFY2(clock.elapsed() < 1000, qPrintable(path)); // a FIFO never blocks
+            QCOMPARE(messages.shown, std::vector<Message>{message});
             QVERIFY(!viewer->isVisible());
-            QVERIFY(viewer->fileDisplayed());
-            // shown again before an unload: an empty viewer and no message
-            open(row.path);
+            open(path); // shown again before an unload: empty, and no second message
             QCOMPARE(messages.shown.size(), std::size_t(1));
-            QCOMPARE(viewer->displayedText(), QString());
-            copyButton()->click(); // nothing to copy: the clipboard keeps what it had
+            button("cmdCopyToClipboard")->click(); // nothing to copy
             QCOMPARE(clipboard.writes, 0);
         }
     }
 
-    void closeKeepsTheTextAndTheCloseBoxRereads() {
-        const QString path = write("c.txt", "one");
-        open(path);
-        viewer->Form_Activate(); // becoming active again reads nothing
-        QCOMPARE(files.reads, 1);
-        QTest::mouseClick(viewer->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
-        QVERIFY(!viewer->isVisible());
-        write("c.txt", "two");
-        open(path);
-        QCOMPARE(viewer->displayedText(), QStringLiteral("one"));
-        viewer->close(); // title-bar close box
-        open(path);
-        QCOMPARE(viewer->displayedText(), QStringLiteral("two"));
-        QCOMPARE(files.reads, 2);
-    }
-
-    void keepsItsMinimumSize() {
-        open(write("m.txt", "x"));
-        viewer->resize(100, 50);
-        QVERIFY(viewer->frameGeometry().width() >= 533);
-        QVERIFY(viewer->frameGeometry().height() >= 133);
-        auto* close = viewer->findChild<QPushButton*>("cmdClose");
-        QCOMPARE(close->geometry().right(), text()->geometry().right());
-        QCOMPARE(copyButton()->x(), text()->x());
-    }
-
-    void copyButtonFollowsTheSelectionAsTheReleaseLeftIt() {
+    void copyButtonFollowsTheSelectionAndEnterPressesButtons() {
         open(write("s.txt", "alpha beta\r\ngamma\r\n"));
-        QCOMPARE(copyButton()->width(), 218);
         const QPoint start = text()->cursorRect(QTextCursor(text()->document())).center();
         Drag(text()->viewport(), start, start + QPoint(30, 0));
-        QCOMPARE(copyButton()->text(), QStringLiteral("Copy selected text to clipboard"));
-        QCOMPARE(copyButton()->width(), 295);
-        QTest::mouseClick(text()->viewport(), Qt::LeftButton, {}, start + QPoint(10, 0));
-        QCOMPARE(copyButton()->width(), 218); // a click inside the selection ended it
+        QCOMPARE(button("cmdCopyToClipboard")->width(), 295);
+        Drag(text()->viewport(), start + QPoint(10, 0), start + QPoint(10, 0));
+        QCOMPARE(button("cmdCopyToClipboard")->width(), 218); // a click inside ended it
         text()->selectAll();
-        QTest::keyClick(copyButton(), Qt::Key_Return); // Enter presses a focused button
+        QTest::keyClick(button("cmdCopyToClipboard"), Qt::Key_Return);
         QCOMPARE(clipboard.text, QStringLiteral("alpha beta\r\ngamma\r\n"));
-        QTest::keyClick(viewer->findChild<QPushButton*>("cmdClose"), Qt::Key_Enter);
+        viewer->resize(100, 50); // its minimum size, laid out with the buttons under the text
+        QVERIFY(viewer->frameGeometry().width() >= 533 && viewer->frameGeometry().height() >= 133);
+        QCOMPARE(button("cmdClose")->geometry().right(), text()->geometry().right());
+        QTest::keyClick(button("cmdClose"), Qt::Key_Enter);
         QVERIFY(!viewer->isVisible());
     }
 
-    void helpGoesUnderTheMainWindowAndIsReadAsItsTitle() {
+    void helpGoesUnderTheMainWindowReadOnce() {
         QWidget main;
         main.setGeometry(100, 50, 797, 271);
         main.show();
         const QString path = write("orvanel_help.txt", "Help text\r\n");
-        ShowHelp(*viewer, main, path);
-        viewer->Form_Activate();
-        QVERIFY(!copyButton()->isVisible());
-        QCOMPARE(text()->accessibleName(), QStringLiteral("Help for Orvanel"));
         const auto isUnderMain = [&] {
             return viewer->frameGeometry().topLeft() ==
                        QPoint(main.frameGeometry().left(), main.frameGeometry().bottom() + 1) &&
                    viewer->frameGeometry().width() == main.frameGeometry().width();
         };
-        QVERIFY(isUnderMain());
+        ShowHelp(*viewer, main, path);
+        viewer->Form_Activate();
+        QVERIFY(isUnderMain() && !button("cmdCopyToClipboard")->isVisible());
+        QCOMPARE(text()->accessibleName(), QStringLiteral("Help for Orvanel"));
         viewer->move(400, 400);
         ShowHelp(*viewer, main, path);
         QVERIFY(isUnderMain());
-        QCOMPARE(files.reads, 1);
-
         viewer->showMaximized();
         ShowHelp(*viewer, main, path);
         QVERIFY(viewer->isMaximized());
@@ -212,17 +144,7 @@ class frmViewTest : public QObject {
         ShowHelp(*viewer, main, path);
         QCOMPARE(viewer->windowState(), Qt::WindowNoState);
         QVERIFY(isUnderMain());
-    }
-
-    void aMissingHelpFileReportsOnce() {
-        QWidget main;
-        const QString path = dir.filePath("no_help.txt");
-        for (bool visibleAfter : {false, true}) {
-            ShowHelp(*viewer, main, path);
-            viewer->Form_Activate();
-            QCOMPARE(messages.shown.size(), std::size_t(1));
-            QCOMPARE(viewer->isVisible(), visibleAfter);
-        }
+        QCOMPARE(files.reads, 1);
     }
 };
 
