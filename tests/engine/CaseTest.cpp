@@ -154,9 +154,17 @@ TEST_P(Cases, EveryRowHolds) {
         const std::string where = GetParam() + ":" + std::to_string(number + 1);
         if (!kRules.contains(row[0])) {
             CheckCommand(row, where);
-        } else if (const std::string got = kRules.at(row[0])(row); got != row.back()) {
+        } else {
             // Numbers may be written either way: 1000 or 1e+03.
-            EXPECT_TRUE(got != "bad" && Number(got) == Number(row.back()) && Number(got) != 0)
+            const std::string got = kRules.at(row[0])(row);
+            double a = 0;
+            double b = 1;
+            const bool numbers =
+                std::from_chars(got.data(), got.data() + got.size(), a).ptr ==
+                    got.data() + got.size() &&
+                std::from_chars(row.back().data(), row.back().data() + row.back().size(), b).ptr ==
+                    row.back().data() + row.back().size();
+            EXPECT_TRUE(got == row.back() || (numbers && a == b))
                 << where << ": got " << got << ", expected " << row.back();
         }
         ++rows;
