@@ -1,8 +1,6 @@
 #pragma once
-// Shared pieces of the fuzz targets: field texts and settings from the fuzzer's bytes, and a
-// check that stops the run with the text that broke it.
-
-#include "Calculator.h"
+// Shared pieces of the fuzz targets: texts as a user could type them, and a check that stops
+// the run with the text that broke it.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -21,44 +19,18 @@ inline void Check(bool holds, const char* what, std::string_view detail = {}) {
     }
 }
 
-// Texts the way a user could make them, with the characters that matter over-represented.
+// The characters that matter over-represented, among any bytes at all.
 inline std::string FieldText(FuzzedDataProvider& data, std::size_t maxLength) {
     static constexpr std::string_view kPieces[] = {
-        "0",  "1",   "5",   "9",  ".", ",",      "-",  "+",  " ", "e",      "E",   "d", "&H",
-        "&O", "inf", "nan", "0x", "°", "\u2212", "\t", "\n", "a", "6.2832", "360", "59"};
+        "0",  "1",   "5",   "9",  ".", ",",      "-",  "+",  " ",      "e",   "E",  "d", "&H",
+        "&O", "inf", "nan", "0x", "°", "\u2212", "\t", "\n", "6.2832", "360", "59", "'"};
     std::string text;
     while (text.size() < maxLength && data.ConsumeIntegralInRange<int>(0, 7) != 0) {
-        if (data.ConsumeBool()) {
-            text += kPieces[data.ConsumeIntegralInRange<std::size_t>(0, std::size(kPieces) - 1)];
-        } else {
-            text += static_cast<char>(data.ConsumeIntegral<unsigned char>());
-        }
+        text += data.ConsumeBool()
+                    ? std::string(kPieces[data.ConsumeIntegralInRange<std::size_t>(0, 24)])
+                    : std::string(1, static_cast<char>(data.ConsumeIntegral<unsigned char>()));
     }
     return text;
-}
-
-inline CalcSettings Settings(FuzzedDataProvider& data) {
-    CalcSettings settings;
-    settings.sigFigs = data.ConsumeBool() ? data.ConsumeIntegralInRange<int>(5, 8)
-                                          : data.ConsumeIntegralInRange<int>(-2, 12);
-    settings.options.outputInDecimal = data.ConsumeBool();
-    settings.options.decimalDegrees = data.ConsumeBool();
-    settings.options.roundToMinutes = !settings.options.outputInDecimal && data.ConsumeBool();
-    settings.options.showPlusMinus = data.ConsumeBool();
-    if (data.ConsumeBool()) {
-        settings.format.decimalSeparator = ",";
-        settings.format.groupSeparator = ".";
-    }
-    return settings;
-}
-
-inline EntryFields Fields(FuzzedDataProvider& data) {
-    EntryFields fields; // up to and beyond the typing limits: the program writes longer texts
-    for (std::string* text : {&fields.radians, &fields.toAdd, &fields.degrees, &fields.minutes,
-                              &fields.seconds, &fields.sign}) {
-        *text = FieldText(data, text == &fields.sign ? 2 : 20);
-    }
-    return fields;
 }
 
 } // namespace orvanel::fuzz

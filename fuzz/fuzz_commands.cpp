@@ -1,8 +1,8 @@
 // The four commands and the sign toggle over random field texts and settings: what every
 // command keeps (a line ends in CR LF, a message adds none and changes only what it should),
 // results within one turn, the entry fields in range, and the sign flips only the sign.
+#include "Calculator.h"
 #include "FuzzSupport.h"
-#include "Numbers.h"
 
 #include <cmath>
 
@@ -10,6 +10,18 @@ using namespace orvanel;
 using namespace orvanel::fuzz;
 
 namespace {
+
+CalcSettings Settings(FuzzedDataProvider& data) {
+    CalcSettings settings;
+    settings.sigFigs = data.ConsumeIntegralInRange<int>(data.ConsumeBool() ? 5 : -2, 8);
+    OutputOptions& options = settings.options;
+    options.outputInDecimal = data.ConsumeBool();
+    options.decimalDegrees = data.ConsumeBool();
+    options.roundToMinutes = !options.outputInDecimal && data.ConsumeBool();
+    options.showPlusMinus = data.ConsumeBool();
+    settings.format.decimalSeparator = data.ConsumeBool() ? "," : ".";
+    return settings;
+}
 
 double Shown(const std::string& radians) {
     return ReadFieldNumber(radians, true);
@@ -40,7 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     FuzzedDataProvider data(bytes, size);
     const int command = data.ConsumeIntegralInRange<int>(0, 5);
     const CalcSettings settings = Settings(data);
-    const EntryFields before = Fields(data);
+    EntryFields before; // up to and beyond the typing limits: the program writes longer texts
+    for (std::string* text : {&before.radians, &before.toAdd, &before.degrees, &before.minutes,
+                              &before.seconds, &before.sign}) {
+        *text = FieldText(data, text == &before.sign ? 2 : 20);
+    }
     EntryFields after = before;
     const bool focusable = data.ConsumeBool();
     const Outcome outcome =
