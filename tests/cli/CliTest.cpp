@@ -3,34 +3,24 @@
 // command line and its standard input, with what must come out).
 #include "Cli.h"
 #include "Calculator.h"
+#include "TableFile.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 using namespace orvanel;
+using namespace orvanel::testing;
 
 namespace {
 
-std::vector<std::vector<std::string>> Table(const std::string& name) {
-    std::ifstream in(std::string(ORVANEL_CLI_CASES) + "/" + name);
-    std::vector<std::vector<std::string>> rows;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line[0] != '#') {
-            std::vector<std::string>& row = rows.emplace_back();
-            std::istringstream cells(line);
-            for (std::string cell; std::getline(cells, cell, '\t');) {
-                for (const auto& [escape, character] :
-                     {std::pair{"\\n", "\n"}, {"\\r", "\r"}, {"\\t", "\t"}}) {
-                    for (std::size_t at; (at = cell.find(escape)) != std::string::npos;) {
-                        cell.replace(at, 2, character);
-                    }
-                }
-                row.push_back(cell);
-            }
+std::vector<TableRow> Table(const std::string& name) {
+    std::vector<TableRow> rows = ReadTable(std::string(ORVANEL_CLI_CASES) + "/" + name);
+    for (TableRow& row : rows) {
+        for (std::string& cell : row.cells) {
+            cell = Unescape(cell);
         }
     }
     EXPECT_FALSE(rows.empty()) << name;
@@ -89,7 +79,7 @@ std::string WindowLine(const std::vector<std::string>& row) {
 } // namespace
 
 TEST(Cli, PrintsTheWindowsLineForTheSameInput) {
-    for (const auto& row : Table("same-line.tsv")) {
+    for (const auto& [number, row] : Table("same-line.tsv")) {
         const std::string form = row[0] == "rad2deg" ? "|--form|" + row[2] : "";
         const CliRun run =
             RunCli(row[0] + "|--figures|" + row[1] + form + "|--crlf", row[3] + "\n");
@@ -100,7 +90,7 @@ TEST(Cli, PrintsTheWindowsLineForTheSameInput) {
 }
 
 TEST(Cli, RunsAsTheTablesSay) {
-    for (const auto& row : Table("runs.tsv")) {
+    for (const auto& [number, row] : Table("runs.tsv")) {
         const CliRun run = RunCli(row[0], row[1]);
         EXPECT_EQ(run.out, row[2]) << row[0];
         EXPECT_EQ(run.err, row.size() > 4 ? row[4] : "") << row[0];

@@ -3,30 +3,22 @@
 #include "Calculator.h"
 #include "Rad2Deg.h"
 #include "StrProc.h"
+#include "TableFile.h"
 
 #include <gtest/gtest.h>
 
 #include <charconv>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <sstream>
 
 using namespace orvanel;
+using namespace orvanel::testing;
 
 namespace {
 
 using Row = std::vector<std::string>;
-
-std::string Unescape(std::string text) {
-    for (const auto& [escape, character] : {std::pair{"\\t", "\t"}, {"\\n", "\n"}, {"\\r", "\r"}}) {
-        for (std::size_t at; (at = text.find(escape)) != std::string::npos;) {
-            text.replace(at, 2, character);
-        }
-    }
-    return text;
-}
 
 // Numbers in the tables are read and written by the C++ library, independently of the calculator.
 double Number(const std::string& text) {
@@ -139,37 +131,27 @@ const std::map<std::string, std::function<std::string(const Row&)>> kRules = {
 class Cases : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(Cases, EveryRowHolds) {
-    std::ifstream in(std::string(ORVANEL_CASES) + "/" + GetParam());
-    int number = 0;
-    int rows = 0;
-    for (std::string line; std::getline(in, line); ++number) {
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        Row row;
-        std::istringstream cells(line);
-        for (std::string cell; std::getline(cells, cell, '\t');) {
-            row.push_back(cell);
-        }
-        const std::string where = GetParam() + ":" + std::to_string(number + 1);
+    const std::vector<TableRow> rows = ReadTable(std::string(ORVANEL_CASES) + "/" + GetParam());
+    EXPECT_FALSE(rows.empty()) << GetParam();
+    for (const auto& [number, row] : rows) {
+        const std::string where = GetParam() + ":" + std::to_string(number);
         if (!kRules.contains(row[0])) {
             CheckCommand(row, where);
-        } else {
-            // Numbers may be written either way: 1000 or 1e+03.
-            const std::string got = kRules.at(row[0])(row);
-            double a = 0;
-            double b = 1;
-            const bool numbers =
-                std::from_chars(got.data(), got.data() + got.size(), a).ptr ==
-                    got.data() + got.size() &&
-                std::from_chars(row.back().data(), row.back().data() + row.back().size(), b).ptr ==
-                    row.back().data() + row.back().size();
-            EXPECT_TRUE(got == row.back() || (numbers && a == b))
-                << where << ": got " << got << ", expected " << row.back();
+            continue;
         }
-        ++rows;
+        // Numbers may be written either way: 1000 or 1e+03.
+        const std::string got = kRules.at(row[0])(row);
+        const std::string& expected = row.back();
+        double a = 0;
+        double b = 1;
+        const bool numbers =
+            std::from_chars(got.data(), got.data() + got.size(), a).ptr ==
+                got.data() + got.size() &&
+            std::from_chars(expected.data(), expected.data() + expected.size(), b).ptr ==
+                expected.data() + expected.size();
+        EXPECT_TRUE(got == expected || (numbers && a == b))
+            << where << ": got " << got << ", expected " << expected;
     }
-    EXPECT_GT(rows, 0) << GetParam();
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, Cases,
