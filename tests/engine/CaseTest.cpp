@@ -1,16 +1,22 @@
 // Runs the tables of examples in tests/engine/cases/*.tsv: one row a line, columns separated by
 // tabs, "#" starts a comment. The first column names the rule; see the head of each file.
+// Every row of a window command that orvanel-cli can express runs through it as well, and must
+// print the same line.
 #include "Calculator.h"
+#include "Cli.h"
 #include "Rad2Deg.h"
 #include "StrProc.h"
 #include "TableFile.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <regex>
 #include <sstream>
 
 using namespace orvanel;
@@ -75,6 +81,75 @@ Outcome Run(const std::string& command, EntryFields& fields, const CalcSettings&
                      settings);
 }
 
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+
+std::string Slurp(std::FILE* file) {
+    std::rewind(file);
+    std::string text;
+    for (int c; (c = std::fgetc(file)) != EOF;) {
+        text += static_cast<char>(c);
+    }
+    std::fclose(file);
+    return text;
+}
+
+// orvanel-cli run in this process: the command line split at "|", so operands may hold blanks.
+CliRun RunCli(const std::string& commandLine, const std::string& input) {
+    std::vector<std::string> words;
+    std::istringstream split(commandLine);
+    for (std::string word; std::getline(split, word, '|');) {
+        words.push_back(word);
+    }
+    std::FILE* in = std::tmpfile();
+    std::fputs(input.c_str(), in);
+    std::rewind(in);
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    const int status = cli::Run({words.begin(), words.end()}, {in, out, err});
+    std::fclose(in);
+    return {status, Slurp(out), Slurp(err)};
+}
+
+// The command line's line for a window row it can express: the same input, the same list entry
+// and form, the regional format the command uses. Empty when it cannot.
+std::string CliCommandLine(const Row& row, const EntryFields& in, std::string& input) {
+    const CalcSettings settings = Settings(row[1]);
+    const OutputOptions& o = settings.options;
+    const bool otherFormat = std::regex_search(row[1], std::regex("nozero|minus|nodecimals"));
+    if (settings.sigFigs < 5 || otherFormat || !o.showPlusMinus || row[0].starts_with("sign") ||
+        row[0] == "move") {
+        return {};
+    }
+    const char* form = o.outputInDecimal  ? (o.decimalDegrees ? "deg" : "degmin")
+                       : o.roundToMinutes ? "dm"
+                                          : "dms";
+    std::string line = row[0] + "|--figures|" + std::to_string(settings.sigFigs + 1);
+    if (row[0] == "rad2deg") {
+        input = in.radians;
+        return input.empty() ? "" : line + "|--form|" + form; // a blank line gives a blank line
+    }
+    if (row[0] == "deg2rad") {
+        // A whole angle from the three fields, each part marked by its unit.
+        const std::string typed = in.degrees + in.minutes + in.seconds;
+        if (typed.find_first_of(" -+") != std::string::npos) {
+            return {}; // the command reads those as blanks and signs, not as field text
+        }
+        input = in.sign + (in.degrees.empty() ? "" : in.degrees + "°") +
+                (in.minutes.empty() ? "" : in.minutes + "'") +
+                (in.seconds.empty() ? "" : in.seconds + "\"");
+        return typed.empty() ? "" : line;
+    }
+    input = in.radians + " " + in.toAdd;
+    return in.radians.empty() || in.toAdd.empty() ||
+                   input.find_first_of("\t") != std::string::npos ||
+                   std::count(input.begin(), input.end(), ' ') != 1
+               ? ""
+               : line;
+}
+
 constexpr const char* kFocusNames[] = {"Unchanged", "Radians", "ToAdd",  "Degrees",
                                        "Minutes",   "Seconds", "Deg2Rad"};
 
@@ -106,6 +181,14 @@ void CheckCommand(const Row& row, const std::string& where) {
         const std::string key = row[i].substr(0, row[i].find('='));
         const std::string value = named.contains(key) ? *named.at(key) : got.at(key);
         EXPECT_EQ(value, Unescape(row[i].substr(row[i].find('=') + 1))) << where << " " << key;
+    }
+    // orvanel-cli prints the window's line for the same input, or refuses it with its message.
+    std::string input;
+    if (const std::string command = CliCommandLine(row, before, input); !command.empty()) {
+        const CliRun run = RunCli(command + "|--crlf", input + "\n");
+        EXPECT_EQ(run.status == 0 ? run.out : run.err.substr(run.err.rfind("\": ") + 3),
+                  outcome.message ? message.text + "\n" : line)
+            << where << " (orvanel-cli " << command << ")";
     }
 }
 
@@ -151,6 +234,19 @@ TEST_P(Cases, EveryRowHolds) {
                 expected.data() + expected.size();
         EXPECT_TRUE(got == expected || (numbers && a == b))
             << where << ": got " << got << ", expected " << expected;
+    }
+}
+
+// Whole runs of orvanel-cli: a command line (words split at "|"), its standard input, then what
+// must come out on standard output, the exit status and what on standard error.
+TEST(Cli, RunsAsTheTableSays) {
+    const std::vector<TableRow> rows = ReadTable(std::string(ORVANEL_CASES) + "/cli-runs.tsv");
+    EXPECT_FALSE(rows.empty());
+    for (const auto& [number, row] : rows) {
+        const CliRun run = RunCli(row[0], Unescape(row[1]));
+        EXPECT_EQ(run.out, Unescape(row[2])) << "cli-runs.tsv:" << number;
+        EXPECT_EQ(run.status, std::stoi(row[3])) << "cli-runs.tsv:" << number;
+        EXPECT_EQ(run.err, row.size() > 4 ? Unescape(row[4]) : "") << "cli-runs.tsv:" << number;
     }
 }
 
