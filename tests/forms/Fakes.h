@@ -63,21 +63,25 @@ struct FakeDesktop {
 // when the two points are the same.
 inline void Drag(QWidget* viewport, QPoint from, QPoint to) {
     QTest::mousePress(viewport, Qt::LeftButton, {}, from);
-    QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton,
-                     Qt::LeftButton, {});
+    QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     {});
     QApplication::sendEvent(viewport, &move);
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
 }
 
-// Runs a Qt Test object on the offscreen platform unless a platform was chosen.
-template <typename TestObject> int RunWindowTests(int argc, char** argv) {
+template <typename TestObject> int RunTests(int argc, char** argv) {
+    TestObject tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+// Runs Qt Test objects on the offscreen platform unless a platform was chosen.
+template <typename... TestObjects> int RunWindowTests(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    TestObject tests;
-    return QTest::qExec(&tests, argc, argv);
+    return (RunTests<TestObjects>(argc, argv) + ...);
 }
 
 } // namespace orvanel::testing

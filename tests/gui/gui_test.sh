@@ -4,7 +4,7 @@
 # What assistive technology reads is read back through the accessibility bus, and the browser
 # is a stand-in that notes the address it was asked to open.
 # It starts its own virtual display and session bus; without Xvfb it reports itself skipped.
-# Usage: gui_test.sh PROGRAM {mouse|keyboard|help}
+# Usage: gui_test.sh PROGRAM {mouse|help}
 set -euo pipefail
 if [ -z "${ORVANEL_ON_XVFB:-}" ]; then
   command -v xvfb-run >/dev/null || { echo "SKIPPED: xvfb-run is not installed"; exit 77; }
@@ -120,8 +120,13 @@ mouse)
   wait "$watcher"
   grep -qxF "Sign: minus" "$scratch/names" || fail "no name change announced for the sign"
   heard "label|Sign: minus"
-  click cmdDeg2Rad
+  keys Return KP_Enter                   # the sign moved the focus to Degrees to radians
   negative="-30°0'0\" = -0.52360 radians$crlf"
+  negative+=$negative
+  keys Tab space                                             # the publisher link, after it
+  sleep 0.5
+  [ "$(cat "$scratch/opened" 2>/dev/null)" = "https://orvanel.example.org/" ] ||
+    fail "the link did not open the publisher's page"
 
   drag paneStart paneFurther
   heard "push button|Copy selected text to clipboard"
@@ -133,25 +138,6 @@ mouse)
   click clearOutput
   pane_is ""
   quit_with_close_box
-  ;;
-keyboard)
-  keys ctrl+a; type_text 2; keys Return                      # focus starts in Radians
-  keys Tab Tab Tab Tab Tab Return                             # Enter on Change sign
-  keys KP_Enter                                               # focus is on Degrees to radians
-  keys Tab space                                              # the publisher link
-  sleep 0.5
-  [ "$(cat "$scratch/opened" 2>/dev/null)" = "https://orvanel.example.org/" ] ||
-    fail "the link did not open the publisher's page"
-  keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab        # round to the second value
-  type_text 1
-  keys shift+Tab space                                        # +
-  keys shift+Tab shift+Tab shift+Tab space                    # Copy to clipboard
-  expected="${start_line}2.00000 radians = 114°35'30\"${crlf}"
-  expected+="-114°35'30\" = -2.00000 radians${crlf}(-2 + 1) mod 2pi = 5.28319${crlf}"
-  copied_is "$expected"
-  keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab space   # Quit
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "Quit did not end the program"
   ;;
 help)
   click cmdHelp
