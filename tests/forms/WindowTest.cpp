@@ -34,13 +34,16 @@ class frmMainTest : public QObject {
 
     FakeDesktop desktop;
     DiskTextFileSource files;
+    QTemporaryDir helpFolder;
     std::unique_ptr<frmView> viewer;
     std::unique_ptr<frmMain> window;
 
     // A control by name; "focus" is the control with the focus (the list for its text field).
     QWidget* control(const QString& name) {
-        QWidget* found =
-            name == window->objectName() ? window.get() : window->findChild<QWidget*>(name);
+        QWidget* found = name == window->objectName()        ? window.get()
+                         : name == viewer->objectName()      ? viewer.get()
+                         : window->findChild<QWidget*>(name) ? window->findChild<QWidget*>(name)
+                                                             : viewer->findChild<QWidget*>(name);
         for (found = name == "focus" ? QApplication::focusWidget() : found;
              found && found->objectName().isEmpty();) {
             found = found->parentWidget();
@@ -54,16 +57,6 @@ class frmMainTest : public QObject {
     QString accessibleName(QWidget* w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
     }
-    void start(MessageSink& sink) {
-        viewer = std::make_unique<frmView>(files, sink, desktop.clipboard);
-        window = std::make_unique<frmMain>(frmMain::Services{
-            sink, desktop.clipboard, desktop.urls, desktop.screen, desktop.program, *viewer,
-            NumberFormat{}, QStringLiteral("/nonexistent/orvanel_help.txt")});
-        window->Form_Load();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
-
     // Checks that are not a property of one control.
     QString actual(const QString& what) {
         const QString text = pane()->wholeText();
@@ -142,6 +135,13 @@ class frmMainTest : public QObject {
             desktop.clipboard.available = false;
         } else if (step == "urlcode") {
             desktop.urls.code = w[1].toInt();
+        } else if (step == "helpfile") {
+            QFile help(helpFolder.filePath(QStringLiteral("orvanel_help.txt")));
+            QVERIFY(help.open(QIODevice::WriteOnly) && help.write(rest(1).toUtf8()) >= 0);
+        } else if (step == "call") { // a slot of a window or control: showMaximized, close...
+            QVERIFY(QMetaObject::invokeMethod(control(w[1]), qPrintable(w[2])));
+        } else if (step == "wait") {
+            QTest::qWait(w[1].toInt());
         } else if (step == "closebox") {
             window->show();
             window->close();
@@ -153,7 +153,14 @@ class frmMainTest : public QObject {
   private slots:
     void init() {
         desktop = FakeDesktop{};
-        start(desktop.messages);
+        QFile::remove(helpFolder.filePath(QStringLiteral("orvanel_help.txt")));
+        viewer = std::make_unique<frmView>(files, desktop.messages, desktop.clipboard);
+        window = std::make_unique<frmMain>(frmMain::Services{
+            desktop.messages, desktop.clipboard, desktop.urls, desktop.screen, desktop.program,
+            *viewer, NumberFormat{}, helpFolder.filePath(QStringLiteral("orvanel_help.txt"))});
+        window->Form_Load();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
     void cleanup() {
         window.reset();
@@ -328,33 +335,6 @@ class frmViewTest : public QObject {
         QCOMPARE(button("cmdClose")->geometry().right(), text()->geometry().right());
         QTest::keyClick(button("cmdClose"), Qt::Key_Enter);
         QVERIFY(!viewer->isVisible());
-    }
-
-    void helpGoesUnderTheMainWindowReadOnce() {
-        QWidget main;
-        main.setGeometry(100, 50, 797, 271);
-        main.show();
-        const QString path = write("orvanel_help.txt", "Help text\r\n");
-        const auto isUnderMain = [&] {
-            return viewer->frameGeometry().topLeft() ==
-                       QPoint(main.frameGeometry().left(), main.frameGeometry().bottom() + 1) &&
-                   viewer->frameGeometry().width() == main.frameGeometry().width();
-        };
-        ShowHelp(*viewer, main, path);
-        viewer->Form_Activate();
-        QVERIFY(isUnderMain() && !button("cmdCopyToClipboard")->isVisible());
-        QCOMPARE(text()->accessibleName(), QStringLiteral("Help for Orvanel"));
-        viewer->move(400, 400);
-        ShowHelp(*viewer, main, path);
-        QVERIFY(isUnderMain());
-        viewer->showMaximized();
-        ShowHelp(*viewer, main, path);
-        QVERIFY(viewer->isMaximized());
-        viewer->showMinimized(); // maximised, then minimised: back to normal, under the main window
-        ShowHelp(*viewer, main, path);
-        QCOMPARE(viewer->windowState(), Qt::WindowNoState);
-        QVERIFY(isUnderMain());
-        QCOMPARE(files.reads, 1);
     }
 };
 
