@@ -87,11 +87,9 @@ struct CliRun {
 };
 
 std::string Slurp(std::FILE* file) {
+    std::string text(static_cast<std::size_t>(std::ftell(file)), '\0');
     std::rewind(file);
-    std::string text;
-    for (int c; (c = std::fgetc(file)) != EOF;) {
-        text += static_cast<char>(c);
-    }
+    text.resize(std::fread(text.data(), 1, text.size(), file));
     std::fclose(file);
     return text;
 }

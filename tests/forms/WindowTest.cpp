@@ -54,9 +54,6 @@ class frmMainTest : public QObject {
         return found;
     }
     OutputPane* pane() { return window->findChild<OutputPane*>(QStringLiteral("txbOutput")); }
-    QString accessibleName(QWidget* w) {
-        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
-    }
     // Checks that are not a property of one control.
     QString actual(const QString& what) {
         const QString text = pane()->wholeText();
@@ -103,7 +100,7 @@ class frmMainTest : public QObject {
             QWidget* named = control(w[1].left(dot));
             const QString property = w[1].mid(dot + 1);
             QCOMPARE(property == "accessibleName"
-                         ? accessibleName(named)
+                         ? QAccessible::queryAccessibleInterface(named)->text(QAccessible::Name)
                          : named->property(qPrintable(property)).toString(),
                      rest(2));
         } else if (step == "expect") {
@@ -234,27 +231,13 @@ class frmMainTest : public QObject {
     }
 };
 
-namespace {
-
-// Counts reads, so tests can tell a re-read from a kept text.
-struct CountingSource final : TextFileSource {
-    DiskTextFileSource disk;
-    int reads = 0;
-    FileText read(const QString& path, qsizetype limit) override {
-        ++reads;
-        return disk.read(path, limit);
-    }
-};
-
-} // namespace
-
 class frmViewTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
     RecordingMessages messages;
     FakeClipboard clipboard;
-    CountingSource files;
+    DiskTextFileSource files;
     std::unique_ptr<frmView> viewer;
 
     QString write(const QString& name, const QByteArray& bytes) {
@@ -275,7 +258,6 @@ class frmViewTest : public QObject {
     void init() {
         messages.shown.clear();
         clipboard = FakeClipboard{};
-        files.reads = 0;
         viewer = std::make_unique<frmView>(files, messages, clipboard);
     }
 

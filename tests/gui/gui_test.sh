@@ -27,7 +27,6 @@ declare -A at=(
   [chkDecimal]="$((120 + 4200 + 150)) $((120 + 720 + 187))"
   [optDecMinutes]="$((120 + 5235 + 150)) $((120 + 1020 + 187))"
   [txbDegrees]="$((120 + 1280 + 450)) $((1680 + 240 + 180))"
-  [cmdDeg2Rad]="$((120 + 120 + 950)) $((1680 + 720 + 187))"
   [cmdChangeSign]="$((120 + 3750 + 727)) $((1680 + 720 + 180))"
   [clearInput]="$((120 + 725)) $((3075 + 187))"
   [clearOutput]="$((1785 + 725)) $((3075 + 187))"
@@ -72,11 +71,11 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvanel 5\.54$'
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 sleep 0.5
 
-copied_is() {
+pane_is() {
+  click cmdCopyOutput
   [ "$(clipboard | od -c)" = "$(printf '%s' "$1" | od -c)" ] || {
-    clipboard | cat -A; fail "the clipboard differs from: $(printf '%s' "$1" | cat -A)"; }
+    clipboard | cat -A; fail "the pane differs from: $(printf '%s' "$1" | cat -A)"; }
 }
-pane_is() { click cmdCopyOutput; copied_is "$1"; }
 
 quit_with_close_box() {
   wmctrl -c 'Orvanel 5.54'
