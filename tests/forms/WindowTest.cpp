@@ -126,8 +126,6 @@ class frmMainTest : public QObject {
             auto* combo = window->findChild<QComboBox*>();
             combo->setCurrentIndex(w[1].toInt());
             emit combo->activated(w[1].toInt());
-        } else if (step == "focus") {
-            control(w[1])->setFocus();
         } else if (step == "clipboard") {
             desktop.clipboard.available = false;
         } else if (step == "urlcode") {
@@ -135,13 +133,10 @@ class frmMainTest : public QObject {
         } else if (step == "helpfile") {
             QFile help(helpFolder.filePath(QStringLiteral("orvanel_help.txt")));
             QVERIFY(help.open(QIODevice::WriteOnly) && help.write(rest(1).toUtf8()) >= 0);
-        } else if (step == "call") { // a slot of a window or control: showMaximized, close...
+        } else if (step == "call") { // a slot: setFocus, show, close (as the close box does)...
             QVERIFY(QMetaObject::invokeMethod(control(w[1]), qPrintable(w[2])));
         } else if (step == "wait") {
             QTest::qWait(w[1].toInt());
-        } else if (step == "closebox") {
-            window->show();
-            window->close();
         } else {
             QFAIL(qPrintable("unknown step: " + rest(0)));
         }
