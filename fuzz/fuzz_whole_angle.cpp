@@ -9,12 +9,10 @@ using namespace orvanel::fuzz;
 namespace {
 
 std::string Digits(FuzzedDataProvider& data, bool withFraction) {
-    std::string text = std::to_string(data.ConsumeIntegralInRange<int>(0, 400));
-    if (withFraction) {
-        text += data.ConsumeBool() ? "." : ",";
-        text += std::to_string(data.ConsumeIntegralInRange<int>(0, 999));
-    }
-    return text;
+    const std::string whole = std::to_string(data.ConsumeIntegralInRange<int>(0, 400));
+    return withFraction ? whole + (data.ConsumeBool() ? "." : ",") +
+                              std::to_string(data.ConsumeIntegralInRange<int>(0, 999))
+                        : whole;
 }
 
 struct Notation {

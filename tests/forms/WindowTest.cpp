@@ -230,8 +230,7 @@ class frmViewTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
-    RecordingMessages messages;
-    FakeClipboard clipboard;
+    FakeDesktop desktop;
     DiskTextFileSource files;
     std::unique_ptr<frmView> viewer;
 
@@ -251,9 +250,8 @@ class frmViewTest : public QObject {
 
   private slots:
     void init() {
-        messages.shown.clear();
-        clipboard = FakeClipboard{};
-        viewer = std::make_unique<frmView>(files, messages, clipboard);
+        desktop = FakeDesktop{};
+        viewer = std::make_unique<frmView>(files, desktop.messages, desktop.clipboard);
     }
 
     void showsTheFileOrItsHeadWithANote() {
@@ -288,12 +286,12 @@ class frmViewTest : public QObject {
             clock.start();
             open(path);
             QVERIFY2(clock.elapsed() < 1000, qPrintable(path)); // a FIFO never blocks
-            QCOMPARE(messages.shown, std::vector<Message>{message});
+            QCOMPARE(desktop.messages.shown, std::vector<Message>{message});
             QVERIFY(!viewer->isVisible());
             open(path); // shown again before an unload: empty, and no second message
-            QCOMPARE(messages.shown.size(), std::size_t(1));
+            QCOMPARE(desktop.messages.shown.size(), std::size_t(1));
             button("cmdCopyToClipboard")->click(); // nothing to copy
-            QCOMPARE(clipboard.writes, 0);
+            QCOMPARE(desktop.clipboard.writes, 0);
         }
     }
 
@@ -306,7 +304,7 @@ class frmViewTest : public QObject {
         QCOMPARE(button("cmdCopyToClipboard")->width(), 218); // a click inside ended it
         text()->selectAll();
         QTest::keyClick(button("cmdCopyToClipboard"), Qt::Key_Return);
-        QCOMPARE(clipboard.text, QStringLiteral("alpha beta\r\ngamma\r\n"));
+        QCOMPARE(desktop.clipboard.text, QStringLiteral("alpha beta\r\ngamma\r\n"));
         viewer->resize(100, 50); // its minimum size, laid out with the buttons under the text
         QVERIFY(viewer->frameGeometry().width() >= 533 && viewer->frameGeometry().height() >= 133);
         QCOMPARE(button("cmdClose")->geometry().right(), text()->geometry().right());

@@ -4,37 +4,24 @@
 #   a11y.py names SECONDS    names announced as changed during SECONDS, one a line
 import sys
 import pyatspi
+from gi.repository import GLib
 
-
-def program():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name.lower().startswith("orvanel"):
-            return app
+desktop = pyatspi.Registry.getDesktop(0)
+apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
+if not any(app is not None and app.name.lower().startswith("orvanel") for app in apps):
     sys.exit("Orvanel is not on the accessibility bus")
 
 
 def tree(node):
     print(f"{node.getRoleName()}|{node.name}")
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            tree(child)
-
-
-def names(seconds):
-    def announced(event):
-        print(event.source.name, flush=True)
-
-    program()
-    pyatspi.Registry.registerEventListener(announced, "object:property-change:accessible-name")
-    from gi.repository import GLib
-    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
-    pyatspi.Registry.start()
+    for child in filter(None, (node.getChildAtIndex(i) for i in range(node.childCount))):
+        tree(child)
 
 
 if sys.argv[1] == "tree":
-    tree(program())
+    tree(next(app for app in apps if app is not None and app.name.lower().startswith("orvanel")))
 else:
-    names(float(sys.argv[2]))
+    pyatspi.Registry.registerEventListener(lambda event: print(event.source.name, flush=True),
+                                           "object:property-change:accessible-name")
+    GLib.timeout_add(int(float(sys.argv[2]) * 1000), pyatspi.Registry.stop)
+    pyatspi.Registry.start()

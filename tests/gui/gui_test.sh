@@ -37,19 +37,17 @@ declare -A at=(
   [paneFurther]="$((6720 + 1800)) $((600 + 120))"
 )
 
-click() {
-  read -r x y <<<"${at[$1]}"
-  xdotool mousemove --window "$window" "$(px "$x")" "$(px "$y")" click 1
-  sleep 0.15
-}
+xy() { read -r x y <<<"${at[$1]}"; echo "$(px "$x") $(px "$y")"; }
+# shellcheck disable=SC2046 # xy gives two words on purpose
+click() { xdotool mousemove --window "$window" $(xy "$1") click 1; sleep 0.15; }
 keys() { xdotool key --delay 40 "$@"; sleep 0.2; }
 type_text() { xdotool type --delay 40 "$1"; sleep 0.1; }
 clipboard() { timeout 5 xclip -selection clipboard -o 2>/dev/null || true; }
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true; }
+# shellcheck disable=SC2046
 drag() {
-  read -r x1 y1 <<<"${at[$1]}"; read -r x2 y2 <<<"${at[$2]}"
-  xdotool mousemove --window "$window" "$(px "$x1")" "$(px "$y1")" mousedown 1 \
-          mousemove --window "$window" "$(px "$x2")" "$(px "$y2")" mouseup 1
+  xdotool mousemove --window "$window" $(xy "$1") mousedown 1 \
+          mousemove --window "$window" $(xy "$2") mouseup 1
   sleep 0.2
 }
 a11y() { timeout 20 /usr/bin/python3 "$here/a11y.py" "$@"; }
