@@ -238,6 +238,7 @@ const std::map<std::string, std::function<std::string(const Row&)>> kRules = {
      }},
     {"dms",
      [](const Row& r) { return Rad2DegMin(Number(r[1])) + " " + Rad2DegMinSec(Number(r[1])); }},
+    {"mod2pi", [](const Row& r) { return Text(Mod2Pi(Number(r[1]))); }},
     {"count", [](const Row& r) { return std::to_string(CountOccurrences(r[1], r[2])); }},
     {"replace", [](const Row& r) { return ReplaceNoCase(r[1], r[2], r[3]); }}};
 
