@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include "Outcome.h"
 #include "Twips.h"
 
 #include <QAccessible>
@@ -52,6 +53,18 @@ QAccessibleInterface* LinkFactory(const QString& className, QObject* object) {
 }
 
 } // namespace
+
+QString CrLf() {
+    return QString::fromLatin1(kCrLf.data(), static_cast<qsizetype>(kCrLf.size()));
+}
+
+QString WithLf(QString text) {
+    return text.replace(CrLf(), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+QString WithLineBreaks(QString text, const QString& lineBreak) {
+    return text.replace(QLatin1Char('\n'), lineBreak).replace(QChar::ParagraphSeparator, lineBreak);
+}
 
 void LetEnterPressButtons(QWidget* window) {
     // An auto-default button clicks on Enter even outside a dialog.

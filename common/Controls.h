@@ -7,6 +7,14 @@
 
 namespace orvanel {
 
+// Line breaks: the text boxes hold LF; what the program hands out or takes in whole breaks its
+// lines with CR LF (kCrLf).
+QString CrLf();
+// `text` with CR LF and lone CR as LF, for a text box.
+QString WithLf(QString text);
+// `text` (a text box's text or selection) with its line and paragraph breaks as `lineBreak`.
+QString WithLineBreaks(QString text, const QString& lineBreak);
+
 // Enter and keypad Enter press a focused command button, as Space does. Applies to every push
 // button inside `window`.
 void LetEnterPressButtons(QWidget* window);

@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 
+#include "Controls.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -11,20 +13,11 @@
 #include <QWidget>
 
 namespace orvanel {
-namespace {
-
-// Qt's text for a message: line breaks shown as breaks, not as stray carriage returns.
-QString DisplayText(const std::string& text) {
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-} // namespace
-
 void QtMessageSink::show(QWidget* owner, const Message& message) {
     QMessageBox box(message.style == MessageStyle::Information ? QMessageBox::Information
                                                                : QMessageBox::Warning,
-                    QString::fromStdString(message.title), DisplayText(message.text),
-                    QMessageBox::Ok, owner);
+                    QString::fromStdString(message.title),
+                    WithLf(QString::fromStdString(message.text)), QMessageBox::Ok, owner);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

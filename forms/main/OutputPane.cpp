@@ -5,12 +5,6 @@
 #include <algorithm>
 
 namespace orvanel {
-namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
-
-} // namespace
-
 OutputPane::OutputPane(QWidget* parent) : TextBox(parent) {
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -40,8 +34,7 @@ void OutputPane::appendResult(const QString& crlfText, bool pointsToCommas) {
     if (pointsToCommas) {
         replacePointsWithCommas();
     }
-    QString text = crlfText;
-    text.replace(kCrLf, QStringLiteral("\n"));
+    const QString text = WithLf(crlfText);
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
     end.insertText(text);
@@ -57,11 +50,11 @@ QString OutputPane::copyText() const {
     if (!cursor.hasSelection()) {
         return wholeText();
     }
-    return cursor.selectedText().replace(QChar::ParagraphSeparator, kCrLf);
+    return WithLineBreaks(cursor.selectedText(), CrLf());
 }
 
 QString OutputPane::wholeText() const {
-    return toPlainText().replace(QChar('\n'), kCrLf);
+    return WithLineBreaks(toPlainText(), CrLf());
 }
 
 void OutputPane::replacePointsWithCommas() {

@@ -141,10 +141,9 @@ void frmView::cmdCopyToClipboard_Click() {
         const QTextCursor cursor = txbText1->textCursor();
         QString text = m_text;
         if (cursor.hasSelection()) {
-            const QString lineBreak = m_text.contains(QStringLiteral("\r\n"))
-                                          ? QStringLiteral("\r\n")
-                                          : QStringLiteral("\n");
-            text = cursor.selectedText().replace(QChar::ParagraphSeparator, lineBreak);
+            // The selection goes out with the line breaks of the file it came from.
+            const QString lineBreak = m_text.contains(CrLf()) ? CrLf() : QStringLiteral("\n");
+            text = WithLineBreaks(cursor.selectedText(), lineBreak);
         }
         if (m_clipboard.putText(text)) {
             cmdCopyToClipboard->showSelection(false);
@@ -184,9 +183,7 @@ void frmView::changeEvent(QEvent* event) {
 
 void frmView::showText(const QString& text) {
     m_text = text;
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
-    txbText1->setPlainText(shown);
+    txbText1->setPlainText(WithLf(text));
 }
 
 // Read-only, but selectable (and copyable) from the keyboard as well as with the mouse.
