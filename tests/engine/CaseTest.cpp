@@ -234,7 +234,7 @@ const std::map<std::string, std::function<std::string(const Row&)>> kRules = {
          bool bad = false;
          bool comma = false;
          const double value = ParseAngleField(r[1], bad, comma);
-         return (bad ? "bad" : Text(value)) + (comma ? " comma" : "");
+         return (bad ? "bad " : "") + Text(value) + (comma ? " comma" : "");
      }},
     {"dms",
      [](const Row& r) { return Rad2DegMin(Number(r[1])) + " " + Rad2DegMinSec(Number(r[1])); }},
