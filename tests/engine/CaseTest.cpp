@@ -74,6 +74,7 @@ NumberFormat Format(const std::string& name) {
     format.leadingZero = name != "nozero";
     format.negativeSign = name == "minus" ? "\u2212" : "-";
     format.defaultDecimals = name == "nodecimals" ? 0 : 2;
+    format.groupSize = name == "nogroup" ? 0 : 3;
     return format;
 }
 
@@ -253,12 +254,14 @@ TEST_P(Cases, EveryRowHolds) {
             CheckCommand(row, where);
             continue;
         }
-        // Numbers may be written either way: 1000 or 1e+03.
+        // A double the library writes may be given either way (1000 or 1e+03); texts the
+        // calculator writes must match to the letter.
         const std::string got = kRules.at(row[0])(row);
         const std::string& expected = row.back();
         double a = 0;
         double b = 1;
         const bool numbers =
+            std::regex_match(row[0], std::regex("read|round|mod2pi")) &&
             std::from_chars(got.data(), got.data() + got.size(), a).ptr ==
                 got.data() + got.size() &&
             std::from_chars(expected.data(), expected.data() + expected.size(), b).ptr ==
