@@ -6,7 +6,6 @@
 #include "Fakes.h"
 #include "HelpCommand.h"
 #include "OutputPane.h"
-#include "SignLabel.h"
 #include "Tessaly_common.h"
 #include "TextFileSource.h"
 #include "frmMain.h"
@@ -69,7 +68,6 @@ class frmMainTest : public QObject {
             {"title", shown.empty() ? QString() : QString::fromStdString(shown.back().title)},
             {"message", shown.empty() ? QString() : QString::fromStdString(shown.back().text)},
             {"clipboard", desktop.clipboard.text},
-            {"writes", desktop.clipboard.writes},
             {"sigfigs", window->SigFigs()},
             {"ended", desktop.program.ended},
             {"opened",
@@ -118,8 +116,9 @@ class frmMainTest : public QObject {
             step == "key" ? QTest::keyClick(target(w[1]), key, mods.value(w.value(3)))
                           : QTest::keyRelease(target(w[1]), key);
         } else if (step == "drag") {
-            QWidget* surface = control(w[1]) == pane() ? pane()->viewport() : control(w[1]);
-            Drag(surface, at(control(w[1]), w, 2), at(control(w[1]), w, 4));
+            auto* area = qobject_cast<QAbstractScrollArea*>(control(w[1]));
+            Drag(area ? area->viewport() : control(w[1]), at(control(w[1]), w, 2),
+                 at(control(w[1]), w, 4));
         } else if (step == "release") {
             QTest::mouseRelease(pane()->viewport(), Qt::RightButton, {}, QPoint(2, 2));
         } else if (step == "choose") {
@@ -297,6 +296,7 @@ class frmViewTest : public QObject {
 
     void copyButtonFollowsTheSelectionAndEnterPressesButtons() {
         open(write("s.txt", "alpha beta\r\ngamma\r\n"));
+        QCOMPARE(button("cmdCopyToClipboard")->text(), QStringLiteral("Copy to clipboard"));
         const QPoint start = text()->cursorRect(QTextCursor(text()->document())).center();
         Drag(text()->viewport(), start, start + QPoint(30, 0));
         QCOMPARE(button("cmdCopyToClipboard")->width(), 295);
