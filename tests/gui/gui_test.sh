@@ -16,6 +16,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d)
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 px() { echo $(( ($1 * 2 + 15) / 30 )); }   # twips to pixels
 
 # Centre of a control, relative to the window's client area (positions in twips).
@@ -54,10 +55,8 @@ a11y() { timeout 20 /usr/bin/python3 "$here/a11y.py" "$@"; }
 # Assistive technology sees an object with this role and name.
 heard() { a11y tree | grep -xF "$1" >/dev/null || { a11y tree >&2; fail "not on the accessibility bus: $1"; }; }
 
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-bus=$!
-openbox >/dev/null 2>&1 &
-wm=$!
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bus=$!
+openbox >/dev/null 2>&1 & wm=$!
 printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$scratch" >"$scratch/xdg-open"
 chmod +x "$scratch/xdg-open"
 sleep 0.5
