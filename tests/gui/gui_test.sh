@@ -5,7 +5,7 @@
 # is a stand-in that notes the address it was asked to open.
 # It starts its own virtual display and session bus; without Xvfb it reports itself skipped.
 # Usage: gui_test.sh PROGRAM {mouse|help}
-set -euo pipefail
+set -Eeuo pipefail
 if [ -z "${ORVANEL_ON_XVFB:-}" ]; then
   command -v xvfb-run >/dev/null || { echo "SKIPPED: xvfb-run is not installed"; exit 77; }
   ORVANEL_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x720x24" dbus-run-session -- "$0" "$@"
@@ -57,6 +57,7 @@ heard() { a11y tree | grep -xF "$1" >/dev/null || { a11y tree >&2; fail "not on 
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bus=$!
 openbox >/dev/null 2>&1 & wm=$!
+for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done   # the manager is up
 printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$scratch" >"$scratch/xdg-open"
 chmod +x "$scratch/xdg-open"
 sleep 0.5
@@ -75,7 +76,7 @@ pane_is() {
 }
 
 quit_with_close_box() {
-  wmctrl -c 'Orvanel 5.54'
+  for _ in $(seq 50); do wmctrl -c 'Orvanel 5.54' 2>/dev/null && break; sleep 0.1; done
   for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$pid" 2>/dev/null && fail "the program did not end with its window"
   wait "$pid" || fail "the program ended with an error"
