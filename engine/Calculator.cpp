@@ -217,8 +217,13 @@ Outcome PlusMinus(EntryFields& fields, PlusMinusIndex index, const CalcSettings&
     }
     const std::string b = fields.toAdd;
 
-    // FormatFixed rounds the sum the same way the operands were rounded.
-    const double x = Mod2Pi(add ? *x1 + *x2 : *x1 - *x2);
+    // FormatFixed rounds the sum the same way the operands were rounded. A sum that rounds to
+    // a full turn is zero modulo one turn: shown as 6.28319 it would exceed the range, and the
+    // next addition would refuse the program's own result.
+    double x = Mod2Pi(add ? *x1 + *x2 : *x1 - *x2);
+    if (RoundHalfEven(x, decimals) >= TwoPi) {
+        x = 0;
+    }
     fields.radians = ApplySeparator(FormatFixed(x, decimals, settings.format), commaMode);
 
     Outcome outcome;
