@@ -57,12 +57,13 @@ heard() { a11y tree | grep -xF "$1" >/dev/null || { a11y tree >&2; fail "not on 
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & bus=$!
 openbox >/dev/null 2>&1 & wm=$!
-for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done   # the manager is up
-printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$scratch" >"$scratch/xdg-open"
-chmod +x "$scratch/xdg-open"
+for _ in $(seq 100); do   # a loaded machine can start the window manager before the display
+  kill -0 "$wm" 2>/dev/null || { openbox >/dev/null 2>&1 & wm=$!; }
+  wmctrl -m >/dev/null 2>&1 && break; sleep 0.1
+done
+printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$scratch" | install -m 755 /dev/stdin "$scratch/xdg-open"
 sleep 0.5
-PATH="$scratch:$PATH" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 &
-pid=$!
+PATH="$scratch:$PATH" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 & pid=$!
 trap 'kill $pid $wm $bus 2>/dev/null || true; rm -rf "$scratch"' EXIT
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvanel 5\.54$' | head -1)
 [ -n "$window" ] || fail "the main window did not appear"
