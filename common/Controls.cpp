@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 namespace orvanel {
 namespace {
@@ -137,11 +136,11 @@ void LinkLabel::paintEvent(QPaintEvent* event) {
     if (!hasFocus()) {
         return;
     }
+    // A dotted frame in the link's own colour: the style's focus frame can vanish on the
+    // window's coloured background, and keyboard users must see where they are.
     QPainter painter(this);
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = rect();
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 } // namespace orvanel
