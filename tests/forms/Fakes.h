@@ -5,7 +5,6 @@
 #include <QTest>
 
 #include <QApplication>
-#include <QList>
 #include <QStringList>
 
 #include <vector>
