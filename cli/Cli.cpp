@@ -53,6 +53,10 @@ struct Options {
     bool strict = false;
 };
 
+bool IsAdder(Command command) {
+    return command == Command::Add || command == Command::Sub;
+}
+
 std::optional<Command> CommandNamed(std::string_view name) {
     if (name == "rad2deg") {
         return Command::Rad2Deg;
@@ -135,8 +139,7 @@ std::optional<std::string> Parse(const std::vector<std::string_view>& args, Opti
         (options.command != Command::Rad2Deg || !SetForm(*form, options.settings.options))) {
         return std::string("--form takes dms, dm, deg or degmin, and only with rad2deg");
     }
-    const bool adder = options.command == Command::Add || options.command == Command::Sub;
-    if (adder && !options.operands.empty() && options.operands.size() != 2) {
+    if (IsAdder(options.command) && !options.operands.empty() && options.operands.size() != 2) {
         return std::string("add and sub take two operands: X Y");
     }
     if (!options.operands.empty() && !options.files.empty()) {
@@ -224,9 +227,9 @@ class Runner {
     // Converts one input; false when the run must stop (--strict after a refusal).
     // `source` and `number` say where the input came from: "line" or "argument", and which.
     bool take(std::string_view input, std::string_view source, long number) {
-        const bool adder = m_options.command == Command::Add || m_options.command == Command::Sub;
-        const auto [first, second] =
-            adder ? SplitOperands(input) : std::pair{input, std::string_view()};
+        const auto [first, second] = IsAdder(m_options.command)
+                                         ? SplitOperands(input)
+                                         : std::pair{input, std::string_view()};
         Result result = Convert(m_options, first, second);
         if (result.refusal) {
             std::fprintf(m_streams.err, "orvanel-cli: %.*s %ld: \"%.*s\": %s\n",
@@ -238,7 +241,6 @@ class Runner {
         }
         result.line += m_end;
         fwrite_unlocked(result.line.data(), 1, result.line.size(), m_streams.out); // one thread
-
         return true;
     }
 
@@ -294,7 +296,7 @@ int Run(const std::vector<std::string_view>& args, const Streams& streams) {
         return Usage(streams, *wrong);
     }
     Runner runner(options, streams);
-    if (options.command == Command::Add || options.command == Command::Sub) {
+    if (IsAdder(options.command)) {
         if (!options.operands.empty()) {
             const std::string line =
                 std::string(options.operands[0]) + " " + std::string(options.operands[1]);

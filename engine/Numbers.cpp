@@ -25,13 +25,13 @@ bool IsDigit(char c) {
 // An optional minus, then digits with at most one point and at least one digit; short enough
 // that no double can overflow.
 bool IsPlainDecimal(std::string_view text) {
+    const std::size_t sign = !text.empty() && text[0] == '-' ? 1 : 0;
     std::size_t digits = 0;
     std::size_t points = 0;
-    for (std::size_t i = !text.empty() && text[0] == '-' ? 1 : 0; i < text.size(); ++i) {
+    for (std::size_t i = sign; i < text.size(); ++i) {
         digits += IsDigit(text[i]) ? 1 : 0;
         points += text[i] == '.' ? 1 : 0;
     }
-    const std::size_t sign = !text.empty() && text[0] == '-' ? 1 : 0;
     return digits > 0 && points <= 1 && sign + digits + points == text.size() && text.size() <= 24;
 }
 
@@ -75,6 +75,9 @@ double ReadRadixNumber(std::string_view digits, int radix) {
 constexpr int kMostDecimals = 60;
 constexpr std::size_t kFixedTextSize = 1 + 309 + 1 + kMostDecimals;
 
+// From 2^52 up every double is a whole number; below it, whole numbers and halves are exact.
+constexpr double kTwo52 = 4503599627370496.0;
+
 constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
@@ -87,7 +90,7 @@ std::optional<double> RoundHalfEvenExactly(double x, int decimals) {
     }
     const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
     const double hi = x * scale;
-    if (!(std::fabs(hi) < 4503599627370496.0)) { // 2^52: whole numbers and halves are exact
+    if (!(std::fabs(hi) < kTwo52)) {
         return std::nullopt;
     }
     const double lo = std::fma(x, scale, -hi);
@@ -310,8 +313,7 @@ double RoundHalfEven(double x, int decimals) {
 
 double RoundWhole(double x) {
     // Adding and taking away 2^52 leaves the nearest whole number, halves to even, in the
-    // default rounding mode, without a library call; from 2^52 up every double is whole.
-    constexpr double kTwo52 = 4503599627370496.0;
+    // default rounding mode, without a library call.
     if (!(std::fabs(x) < kTwo52)) {
         return x;
     }

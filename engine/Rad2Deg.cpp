@@ -3,8 +3,6 @@
 #include "Numbers.h"
 #include "StrProc.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 
 namespace orvanel {
@@ -18,21 +16,15 @@ int WholePart(double nonNegative) {
     return static_cast<int>(std::floor(nonNegative));
 }
 
-void AppendWhole(std::string& text, int n) {
-    std::array<char, 12> digits;
-    text.append(digits.data(), std::to_chars(digits.data(), digits.data() + digits.size(), n).ptr);
-}
-
 // "-d°m'" or "-d°m's\"", built in one piece: the command line converts millions of these.
 std::string DegreeText(bool negative, const Dms& dms, bool withSeconds) {
-    std::string text(negative ? "-" : ""); // short enough to need no allocation
-
-    AppendWhole(text, dms.d);
+    std::string text(negative ? "-" : "");
+    text += IntToStr(dms.d);
     text += "°";
-    AppendWhole(text, dms.m);
+    text += IntToStr(dms.m);
     text += "'";
     if (withSeconds) {
-        AppendWhole(text, dms.s);
+        text += IntToStr(dms.s);
         text += "\"";
     }
     return text;

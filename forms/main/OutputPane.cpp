@@ -5,6 +5,7 @@
 #include <algorithm>
 
 namespace orvanel {
+
 OutputPane::OutputPane(QWidget* parent) : TextBox(parent) {
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

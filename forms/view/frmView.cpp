@@ -41,7 +41,6 @@ frmView::frmView(TextFileSource& files, MessageSink& messages, Clipboard& clipbo
     makeTextReadOnly();
     txbText1->setTabChangesFocus(true);
     txbText1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txbText1->setAccessibleName(windowTitle());
 
     const QFont tahoma(QStringLiteral("Tahoma"), 10);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));

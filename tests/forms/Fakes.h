@@ -40,8 +40,7 @@ struct FakeUrlOpener final : UrlOpener {
 };
 
 struct FakeScreen final : ScreenInfo {
-    QSize pixels{1280, 720};
-    QSize size() const override { return pixels; }
+    QSize size() const override { return {1280, 720}; }
 };
 
 struct FakeProgram final : ProgramControl {

@@ -4,7 +4,6 @@
 // what it shows of a file, how it reports what it cannot read, when it reads again, its copy
 // button, and where the Help command puts it.
 #include "Fakes.h"
-#include "HelpCommand.h"
 #include "OutputPane.h"
 #include "Tessaly_common.h"
 #include "TextFileSource.h"
