@@ -6,19 +6,25 @@
 
 namespace {
 
+// `count` copies of `line`, one a line, for a pane to start with.
+QString Filler(const QString& line, qint64 count) {
+    QStringList lines;
+    for (qint64 i = 0; i < count; ++i) {
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 void AppendToPane(benchmark::State& state) {
     orvanel::OutputPane pane(nullptr);
     pane.resize(337, 217);
     pane.show();
-    QString filler;
-    for (int i = 0; i < state.range(0); ++i) {
-        filler += QStringLiteral("1,0000000 radians = 57°17'45\"\r\n");
-    }
-    pane.appendResult(filler, false);
+    pane.appendLine(Filler(QStringLiteral("1,0000000 radians = 57°17'45\""), state.range(0)),
+                    false);
     QApplication::processEvents();
-    const QString line = QStringLiteral("1.00000 radians = 57°17'45\"\r\n");
+    const QString line = QStringLiteral("1.00000 radians = 57°17'45\"");
     for (auto _ : state) {
-        pane.appendResult(line, false);
+        pane.appendLine(line, false);
         QApplication::processEvents(); // layout and paint of what changed
     }
     state.counters["lines"] = static_cast<double>(pane.document()->blockCount());
@@ -29,14 +35,10 @@ void AppendToPane(benchmark::State& state) {
 // The comma rewrite in a pane without a point: one scan, no edits.
 void CommaRewriteWithoutPoints(benchmark::State& state) {
     orvanel::OutputPane pane(nullptr);
-    QString filler;
-    for (int i = 0; i < state.range(0); ++i) {
-        filler += QStringLiteral("12,5°0'0\" = 0,21817 radians\r\n");
-    }
-    pane.appendResult(filler, false);
-    const QString line = QStringLiteral("12,5°0'0\" = 0,21817 radians\r\n");
+    const QString line = QStringLiteral("12,5°0'0\" = 0,21817 radians");
+    pane.appendLine(Filler(line, state.range(0)), false);
     for (auto _ : state) {
-        pane.appendResult(line, true);
+        pane.appendLine(line, true);
     }
 }
 

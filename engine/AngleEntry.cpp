@@ -10,7 +10,8 @@ bool HasComma(std::string_view text) {
 }
 
 double ReadFieldNumber(std::string_view text, bool commaMode) {
-    return commaMode ? ReadLeadingNumber(ReplaceChar(text, ',', '.')) : ReadLeadingNumber(text);
+    return commaMode ? ReadLeadingNumber(ApplySeparator(std::string(text), false))
+                     : ReadLeadingNumber(text);
 }
 
 double ParseAngleField(std::string_view text, bool& bad, bool& usedComma) {

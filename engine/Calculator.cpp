@@ -36,8 +36,8 @@ std::string DecimalText(double x, int decimals, bool commaMode, const NumberForm
 std::string DecimalMinutesText(double r, const CalcSettings& settings, bool commaMode) {
     const int decimals = ResolveDecimals(DecimalMinutesDecimals(settings.sigFigs), settings.format);
     const DegreesAndMinutes split = SplitDecimalMinutes(DegreesOf(std::fabs(r)), decimals);
-    return (r <= -0.000001 ? "-" : "") + IntToStr(split.d) + "°" +
-           DecimalText(split.minutes, decimals, commaMode, settings.format) + "'";
+    return DegreeText(ShowsMinus(r) ? "-" : "", IntToStr(split.d),
+                      DecimalText(split.minutes, decimals, commaMode, settings.format));
 }
 
 std::string DegreePart(double r, const CalcSettings& settings, bool commaMode) {
@@ -93,6 +93,11 @@ std::optional<Outcome> RangeRefusal(double d, double m, double s) {
 
 } // namespace
 
+Message InvalidAngleMessage() {
+    return {"Invalid input for degrees, minutes or seconds.", std::string(kDeg2RadCaption),
+            MessageStyle::Exclamation};
+}
+
 Outcome ConvertDegreesToRadians(EntryFields& fields, const CalcSettings& settings) {
     if (TrimDmsFields(fields)) {
         return {};
@@ -109,8 +114,9 @@ Outcome ConvertDegreesToRadians(EntryFields& fields, const CalcSettings& setting
     const double m = ParseAngleField(fields.minutes, bad, otherComma);
     const double s = ParseAngleField(fields.seconds, bad, otherComma);
     if (bad) {
-        return Refuse("Invalid input for degrees, minutes or seconds.", kDeg2RadCaption,
-                      MessageStyle::Exclamation, FocusTarget::Unchanged);
+        Outcome outcome;
+        outcome.message = InvalidAngleMessage();
+        return outcome;
     }
     if (auto refusal = RangeRefusal(d, m, s)) {
         return *refusal;
@@ -122,23 +128,13 @@ Outcome ConvertDegreesToRadians(EntryFields& fields, const CalcSettings& setting
     fields.radians = ApplySeparator(
         sign + FormatFixed(r, RadiansDecimals(settings.sigFigs), settings.format), degreesComma);
 
+    // The typed angle is echoed in its short form, with the degrees field's separator.
     Outcome outcome;
-    std::string& line = outcome.paneAppend;
-    line.reserve(48);
-    line += sign;
-    line += GeneralNumberText(d);
-    line += "°";
-    line += GeneralNumberText(m);
-    line += "'";
-    line += GeneralNumberText(s);
-    line += "\" = ";
-    line += fields.radians;
-    line += " radians";
-    line += kCrLf;
-    if (degreesComma) {
-        line = ReplaceChar(line, '.', ',');
-        outcome.paneCommas = true;
-    }
+    outcome.paneLine = ApplySeparator(DegreeText(sign, GeneralNumberText(d), GeneralNumberText(m),
+                                                 GeneralNumberText(s)) +
+                                          " = " + fields.radians + " radians",
+                                      degreesComma);
+    outcome.paneCommas = degreesComma;
     return outcome;
 }
 
@@ -168,11 +164,10 @@ Outcome ConvertRadiansToDegrees(EntryFields& fields, const CalcSettings& setting
 
     Outcome outcome;
     const bool oneRadian = fields.radians == "1" || fields.radians == "-1";
-    outcome.paneAppend.reserve(48);
-    outcome.paneAppend += fields.radians;
-    outcome.paneAppend += oneRadian ? " radian = " : " radians = ";
-    outcome.paneAppend += DegreePart(negative ? -r : r, settings, commaMode);
-    outcome.paneAppend += kCrLf;
+    outcome.paneLine.reserve(48);
+    outcome.paneLine += fields.radians;
+    outcome.paneLine += oneRadian ? " radian = " : " radians = ";
+    outcome.paneLine += DegreePart(negative ? -r : r, settings, commaMode);
     return outcome;
 }
 
@@ -199,6 +194,7 @@ Outcome PlusMinus(EntryFields& fields, PlusMinusIndex index, const CalcSettings&
         fields.radians = "0";
     }
     const bool add = index == PlusMinusIndex::Add;
+    // "Subtract'" with its stray quote is the title users have always seen; kept on purpose.
     const std::string_view title = add ? "Add" : "Subtract'";
     // Only reachable before a precision is chosen, which the start-up sequence does at once.
     const int decimals = std::max(RadiansDecimals(settings.sigFigs), 0);
@@ -228,8 +224,7 @@ Outcome PlusMinus(EntryFields& fields, PlusMinusIndex index, const CalcSettings&
 
     Outcome outcome;
     if (settings.options.showPlusMinus) {
-        outcome.paneAppend = "(" + a + (add ? " + " : " - ") + b + ") mod 2pi = " + fields.radians +
-                             std::string(kCrLf);
+        outcome.paneLine = "(" + a + (add ? " + " : " - ") + b + ") mod 2pi = " + fields.radians;
     }
     return outcome;
 }

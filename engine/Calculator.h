@@ -21,8 +21,18 @@ struct OutputOptions {
     bool showPlusMinus = true;    // "Show +/- results"
 };
 
+// The precision list offers these numbers of significant figures, "7" chosen at start-up.
+inline constexpr int kFewestFigures = 6;
+inline constexpr int kMostFigures = 9;
+inline constexpr int kStartFigures = 7;
+
+// SigFigs for a list entry: the entry less one, which is the entry's index plus 5.
+constexpr int SigFigsOf(int figures) {
+    return figures - 1;
+}
+
 struct CalcSettings {
-    int sigFigs = 0; // the chosen list entry less one: 5..8; 0 before the first choice
+    int sigFigs = 0; // SigFigsOf the chosen list entry: 5..8; 0 before the first choice
     OutputOptions options;
     NumberFormat format;
 };
@@ -37,6 +47,9 @@ constexpr int DecimalDegreesDecimals(int sigFigs) {
 constexpr int DecimalMinutesDecimals(int sigFigs) {
     return sigFigs - 4;
 }
+
+// What "Degrees to radians" says of fields that hold anything but digits and one separator.
+Message InvalidAngleMessage();
 
 // Degrees, minutes and seconds (sign from the sign field) to radians.
 Outcome ConvertDegreesToRadians(EntryFields& fields, const CalcSettings& settings);

@@ -197,6 +197,35 @@ double ReadLeadingNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
+bool IsWrittenNumber(std::string_view text) {
+    std::size_t at = 0;
+    const auto skipSign = [&] { at += at < text.size() && (text[at] == '+' || text[at] == '-'); };
+    const auto skipDigits = [&] {
+        const std::size_t start = at;
+        while (at < text.size() && IsDigit(text[at])) {
+            ++at;
+        }
+        return at - start;
+    };
+    skipSign();
+    std::size_t digits = skipDigits();
+    if (at < text.size() && (text[at] == '.' || text[at] == ',')) {
+        ++at;
+        digits += skipDigits();
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        skipSign();
+        if (skipDigits() == 0) {
+            return false;
+        }
+    }
+    return at == text.size();
+}
+
 std::string GeneralNumberText(double x) {
     if (x == 0.0 || !std::isfinite(x)) {
         return "0";

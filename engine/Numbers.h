@@ -29,6 +29,12 @@ struct NumberFormat {
 // A value beyond the range of a double comes back as +/-infinity, so range checks refuse it.
 double ReadLeadingNumber(std::string_view text);
 
+// Whether the whole of `text` is a number as a person writes one: an optional sign, digits with
+// at most one decimal separator ("." or ","), then an optional exponent (e or E, an optional
+// sign, digits). Nothing else, not even blanks. The fields read more leniently (their leading
+// number); this is for input that nobody sees being read, such as a file of angles.
+bool IsWrittenNumber(std::string_view text);
+
 // The short text of a double: at most 15 significant digits, no trailing zeros, "." as point,
 // no digit before the point below 1 (".5", "-.5"), exponent form below 0.0001 and from 1E+15
 // up ("1E-06", "-2.5E-06", "1E+15"). Zero of either sign is "0".

@@ -23,10 +23,11 @@ enum class FocusTarget { Unchanged, Radians, ToAdd, Degrees, Minutes, Seconds, D
 struct Outcome {
     std::optional<Message> message;             // shown after the fields are written
     FocusTarget focus = FocusTarget::Unchanged; // applied after the message is closed
-    std::string paneAppend;                     // text to add at the end of the results pane
-    bool paneCommas = false;                    // turn every "." already in the pane into ","
+    std::string paneLine; // the line to add to the results pane, without its line end
+    bool paneCommas = false; // turn every "." already in the pane into ","
 };
 
+// The line end of text that leaves a window whole: the pane's copy, the viewer's text.
 inline constexpr std::string_view kCrLf = "\r\n";
 
 } // namespace orvanel

@@ -16,21 +16,28 @@ int WholePart(double nonNegative) {
     return static_cast<int>(std::floor(nonNegative));
 }
 
-// "-d°m'" or "-d°m's\"", built in one piece: the command line converts millions of these.
-std::string DegreeText(bool negative, const Dms& dms, bool withSeconds) {
-    std::string text(negative ? "-" : "");
-    text += IntToStr(dms.d);
+} // namespace
+
+bool ShowsMinus(double r) {
+    return r <= -0.000001;
+}
+
+std::string DegreeText(std::string_view sign, std::string_view d, std::string_view m,
+                       std::string_view s) {
+    // Built in one piece: the command line converts millions of these.
+    std::string text;
+    text.reserve(sign.size() + d.size() + m.size() + s.size() + 6);
+    text += sign;
+    text += d;
     text += "°";
-    text += IntToStr(dms.m);
+    text += m;
     text += "'";
-    if (withSeconds) {
-        text += IntToStr(dms.s);
+    if (!s.empty()) {
+        text += s;
         text += "\"";
     }
     return text;
 }
-
-} // namespace
 
 double DegreesOf(double radians) {
     return radians / TwoPi * 360;
@@ -75,20 +82,18 @@ DegreesAndMinutes SplitDecimalMinutes(double deg, int decimals) {
 }
 
 std::string Rad2DegMin(double r) {
-    if (std::fabs(r) < 0.000001) {
-        r = 0;
-    }
     const double deg = DegreesOf(std::fabs(r));
     Dms dms = SplitDegrees(deg, true, kWholeDegreeOffset);
     // Only a value within the offset of a full turn reads 360°0'; rounding up does not get there.
     if (dms.d == 360 && deg + kWholeDegreeOffset < 360) {
         dms = {359, 59, 0};
     }
-    return DegreeText(r < 0, dms, false);
+    return DegreeText(ShowsMinus(r) ? "-" : "", IntToStr(dms.d), IntToStr(dms.m));
 }
 
 std::string Rad2DegMinSec(double r) {
-    return DegreeText(r < 0, SplitDegrees(DegreesOf(std::fabs(r)), false), true);
+    const Dms dms = SplitDegrees(DegreesOf(std::fabs(r)), false);
+    return DegreeText(r < 0 ? "-" : "", IntToStr(dms.d), IntToStr(dms.m), IntToStr(dms.s));
 }
 
 } // namespace orvanel

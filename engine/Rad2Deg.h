@@ -3,6 +3,7 @@
 // result line. Every function here is pure.
 
 #include <string>
+#include <string_view>
 
 namespace orvanel {
 
@@ -28,13 +29,20 @@ struct DegreesAndMinutes {
 // decimals: never below zero and never 60 once rounded.
 DegreesAndMinutes SplitDecimalMinutes(double deg, int decimals);
 
-// Whole degrees and whole minutes: "57°18'" for 1 radian. Values within 0.000001 of zero lose
-// their sign; a degree value a hair (0.00001°) below a whole number counts as that number; a
+// Whether a degree form shows a minus for `r`: a value within 0.000001 of zero does not.
+bool ShowsMinus(double r);
+
+// "d°m's\"" from the texts of its parts, `sign` in front; "d°m'" when `s` is empty.
+std::string DegreeText(std::string_view sign, std::string_view d, std::string_view m,
+                       std::string_view s = {});
+
+// Whole degrees and whole minutes: "57°18'" for 1 radian. ShowsMinus decides the sign; a degree value a hair (0.00001°) below a whole number counts as that number; a
 // value that would round up to 360°0' from 359° stops at 359°59'.
 std::string Rad2DegMin(double r);
 
 // Whole degrees, minutes and whole seconds: "57°17'45\"" for 1 radian. Keeps the sign of any
-// negative value; within half a second of a full turn it reads 360°0'0".
+// negative value, so a tiny negative angle reads -0°0'0" (as it always has; the radians in
+// front of it say how small it is); within half a second of a full turn it reads 360°0'0".
 std::string Rad2DegMinSec(double r);
 
 } // namespace orvanel

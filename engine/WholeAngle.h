@@ -13,12 +13,17 @@ namespace orvanel {
 
 // The entry fields for `text`: degrees, minutes, seconds (empty when not given) and the sign
 // ("-" for a negative angle). Nothing when the text is not an angle in any of the notations:
-// more than three parts, units out of order, a sign together with S or W (or "-" with N or E),
-// or a character that belongs to none of them.
+// more than three parts, units out of order, an empty field between or after colons, a sign
+// together with S or W (or "-" with N or E), two hemispheres, or a character that belongs to
+// none of them.
 //
-// Parts are separated by blanks or colons, or marked by their unit: °, º or d for degrees;
-// ', ′, ’ or m for minutes; ", ″, ”, '' or s for seconds. An unmarked part after a marked one
-// takes the next unit. N and E (upper case) make the angle positive, S and W negative.
+// Parts are separated by blanks or colons, or marked by their unit: °, º, ˚, d, D or deg for
+// degrees; ', ′, ’, ‘, ´, m or M for minutes; ", ″, ”, “, '', ´´, ’’ or s for seconds. An
+// unmarked part after a marked one takes the next unit. A hemisphere at the start or the end,
+// as a letter or a word in any letter case (N, e, South, WEST), makes the angle positive (N, E)
+// or negative (S, W); a lower-case s straight after a number is the seconds mark instead
+// ("45 30 15s" is 15 seconds, "45.21 s" is south). A leading -, − (minus sign) or – (en dash)
+// makes the angle negative.
 std::optional<EntryFields> ReadWholeAngle(std::string_view text);
 
 } // namespace orvanel

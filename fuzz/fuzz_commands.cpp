@@ -37,10 +37,10 @@ void Rad2Deg(const CalcSettings& settings, const EntryFields& after, const Outco
     Check(settings.options.roundToMinutes == after.seconds.empty(), "seconds field");
     Check(after.seconds.empty() || std::stoi(after.seconds) <= 59, "seconds", after.seconds);
     if (settings.options.outputInDecimal && !settings.options.decimalDegrees) {
-        const auto minutes = outcome.paneAppend.find("°") + 2;
-        Check(outcome.paneAppend.compare(minutes, 2, "60") != 0, "never 60 decimal minutes",
-              outcome.paneAppend);
-        Check(outcome.paneAppend[minutes] != '-', "no minus on the minutes", outcome.paneAppend);
+        const auto minutes = outcome.paneLine.find("°") + 2;
+        Check(outcome.paneLine.compare(minutes, 2, "60") != 0, "never 60 decimal minutes",
+              outcome.paneLine);
+        Check(outcome.paneLine[minutes] != '-', "no minus on the minutes", outcome.paneLine);
     }
 }
 
@@ -104,8 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         : command == 5 ? ChangeSign(after, focusable)
                        : PlusMinus(after, static_cast<PlusMinusIndex>(command - 2), settings);
 
-    const std::string& line = outcome.paneAppend;
-    Check(line.empty() || line.ends_with("\r\n"), "a result line ends in CR LF", line);
+    const std::string& line = outcome.paneLine;
+    Check(line.find_first_of("\r\n") == std::string::npos, "a result line is one line", line);
     Check(!(outcome.message && !line.empty()), "a message adds no line");
     const int decimals = std::max(ResolveDecimals(settings.sigFigs - 1, settings.format), 0);
     if (command == 0 && !line.empty()) {

@@ -17,6 +17,9 @@ namespace {
 void LeadingNumber(const std::string& text) {
     const double value = ReadLeadingNumber(text);
     Check(!std::isnan(value), "never NaN", text);
+    // A leading blank changes nothing but keeps the reader off its plain-decimal shortcut, so
+    // this compares the shortcut with the full rule on every text.
+    Check(ReadLeadingNumber(" " + text) == value, "the shortcut reads as the full rule", text);
     if (text.empty() || text[0] == '&') {
         return;
     }

@@ -21,14 +21,28 @@ struct Notation {
 };
 
 constexpr Notation kNotations[] = {
-    {{nullptr}, " "},       {{nullptr}, ":"},       {{nullptr}, " \t "},   {{"°", "'", "\""}, ""},
-    {{"°", "′", "″"}, " "}, {{"º", "'", "''"}, ""}, {{"d", "m", "s"}, ""}, {{"°", "’", "”"}, " "}};
+    {{nullptr}, " "},        {{nullptr}, ":"},          {{nullptr}, " \t "},   {{"°", "'", "\""}, ""},
+    {{"°", "′", "″"}, " "},  {{"º", "'", "''"}, ""},    {{"d", "m", "s"}, ""}, {{"°", "’", "”"}, " "},
+    {{"deg", "M", "“"}, ""}, {{"˚", "´", "´´"}, " "}, {{"D", "‘", "’’"}, ""}};
+
+// Signs and hemispheres, before or after the angle.
+struct Direction {
+    const char* text;
+    bool negative;
+    bool hemisphere;
+};
+constexpr Direction kDirections[] = {
+    {"", false, false},      {"+", false, false},     {"-", true, false},     {"\u2212", true, false},
+    {"\u2013", true, false}, {"N", false, true},      {"E", false, true},     {"S", true, true},
+    {"W", true, true},       {"n", false, true},      {"e", false, true},     {"s", true, true},
+    {"w", true, true},       {"North", false, true},  {"east", false, true},  {"SOUTH", true, true},
+    {"West", true, true}};
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
-    const Notation& notation = kNotations[data.ConsumeIntegralInRange<std::size_t>(0, 7)];
+    const Notation& notation = kNotations[data.ConsumeIntegralInRange<std::size_t>(0, 10)];
     const bool marked = notation.marks[0] != nullptr;
     EntryFields expected;
     std::string* parts[] = {&expected.degrees, &expected.minutes, &expected.seconds};
@@ -44,17 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
                 (marked ? notation.marks[i] : "");
         body += marked ? notation.gap : "";
     }
-    const int sign = data.ConsumeIntegralInRange<int>(0, 6); // none + - N E S W
-    const char* const prefixes[] = {"", "+", "-", "N", "E", "S", "W"};
+    const Direction& way = kDirections[data.ConsumeIntegralInRange<std::size_t>(0, 16)];
     const bool before = data.ConsumeBool();
-    std::string text = sign <= 2 || before ? prefixes[sign] + std::string(" ") + body
-                                           : body + " " + prefixes[sign];
-    expected.sign = sign == 2 || sign >= 5 ? "-" : "";
+    std::string text = !way.hemisphere || before ? way.text + std::string(" ") + body
+                                                 : body + " " + way.text;
+    expected.sign = way.negative ? "-" : "";
 
     const auto read = ReadWholeAngle(text);
     Check(read.has_value(), "an angle in a known notation is read", text);
     Check(*read == expected, "the same fields and sign come back", text);
-    Check(sign <= 2 || !ReadWholeAngle("-" + text).has_value(),
+    Check(!way.hemisphere || !ReadWholeAngle("-" + text).has_value(),
           "a minus together with a hemisphere is refused", text);
     return 0;
 }

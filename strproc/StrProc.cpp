@@ -142,19 +142,16 @@ std::string FoldToLower(std::string_view text) {
     return Encode(Fold(Decode(text)));
 }
 
-std::string ReplaceChar(std::string_view text, char from, char to) {
-    std::string out(text);
-    std::replace(out.begin(), out.end(), from, to);
-    return out;
-}
-
-std::string TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
+std::string_view Trimmed(std::string_view text, std::string_view blanks) {
+    const auto first = text.find_first_not_of(blanks);
     if (first == std::string_view::npos) {
         return {};
     }
-    const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+std::string TrimBlanks(std::string_view text) {
+    return std::string(Trimmed(text, " "));
 }
 
 } // namespace orvanel

@@ -29,10 +29,10 @@ std::string ReplaceNoCase(std::string_view text, std::string_view find,
 // Lower-case folding used by ReplaceNoCase, exposed for the publisher link's extension text.
 std::string FoldToLower(std::string_view text);
 
-// `text` with every `from` character replaced by `to`.
-std::string ReplaceChar(std::string_view text, char from, char to);
+// `text` without the leading and trailing characters that `blanks` lists.
+std::string_view Trimmed(std::string_view text, std::string_view blanks);
 
-// `text` without leading and trailing space characters (tabs are kept).
+// `text` without leading and trailing space characters (tabs are kept), as the fields are trimmed.
 std::string TrimBlanks(std::string_view text);
 
 } // namespace orvanel

@@ -31,14 +31,13 @@ void OutputPane::notePoints(int position, int, int added) {
     m_mayHoldPoint = change.selectedText().contains(QLatin1Char('.'));
 }
 
-void OutputPane::appendResult(const QString& crlfText, bool pointsToCommas) {
+void OutputPane::appendLine(const QString& line, bool pointsToCommas) {
     if (pointsToCommas) {
         replacePointsWithCommas();
     }
-    const QString text = WithLf(crlfText);
     QTextCursor end(document());
     end.movePosition(QTextCursor::End);
-    end.insertText(text);
+    end.insertText(line + QLatin1Char('\n')); // the document's own line end; copies use CR LF
     // The pane is the only record of the results: the user's own edits can be undone, but
     // not the program's appends, so the history never outgrows one stretch of editing.
     document()->clearUndoRedoStacks();

@@ -13,10 +13,10 @@ class OutputPane : public TextBox {
   public:
     explicit OutputPane(QWidget* parent);
 
-    // Appends at the end without touching the rest of the document, then puts the caret at the
-    // end so the new line is in view. With `pointsToCommas`, every "." already in the pane
-    // becomes "," first.
-    void appendResult(const QString& crlfText, bool pointsToCommas);
+    // Appends `line` and a line end without touching the rest of the document, then puts the
+    // caret at the end so the new line is in view. With `pointsToCommas`, every "." already in
+    // the pane becomes "," first.
+    void appendLine(const QString& line, bool pointsToCommas);
 
     // The selection when there is one, else the whole pane; line breaks as CR LF.
     QString copyText() const;

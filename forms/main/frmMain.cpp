@@ -19,8 +19,6 @@ namespace {
 
 constexpr int kLeftButton = 1;
 constexpr int kClearOutput = 0;
-// SigFigs is the chosen entry's index plus this: the entries "6" to "9" give 5 to 8.
-constexpr int kSigFigsOfFirstEntry = 5;
 
 } // namespace
 
@@ -66,7 +64,7 @@ void frmMain::Form_Load() {
     show();
     cmdRad2Deg_Click();
     txbRadians->setFocus();
-    cboDecimalPlaces->setCurrentIndex(1);
+    cboDecimalPlaces->setCurrentIndex(kStartFigures - kFewestFigures);
     cboDecimalPlaces_Click();
     m_startUpCompleted = true;
 }
@@ -164,8 +162,9 @@ void frmMain::SetDefaultOptions() {
     chkShowPlusMinus->setChecked(true);
     chkDecimal->setChecked(false);
     cboDecimalPlaces->clear();
-    cboDecimalPlaces->addItems(
-        {QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9")});
+    for (int figures = kFewestFigures; figures <= kMostFigures; ++figures) {
+        cboDecimalPlaces->addItem(QString::number(figures));
+    }
     cboDecimalPlaces->setCurrentIndex(-1);
 }
 
@@ -190,7 +189,8 @@ void frmMain::chkRoundToMinutes_Click() {
 }
 
 void frmMain::cboDecimalPlaces_Click() {
-    m_sigFigs = static_cast<std::int16_t>(cboDecimalPlaces->currentIndex() + kSigFigsOfFirstEntry);
+    m_sigFigs =
+        static_cast<std::int16_t>(SigFigsOf(kFewestFigures + cboDecimalPlaces->currentIndex()));
     if (m_startUpCompleted) {
         focusOn(FocusTarget::Radians);
     }
@@ -268,8 +268,8 @@ CalcSettings frmMain::settings() const {
 }
 
 void frmMain::apply(const Outcome& outcome) {
-    if (!outcome.paneAppend.empty()) {
-        txbOutput->appendResult(QString::fromStdString(outcome.paneAppend), outcome.paneCommas);
+    if (!outcome.paneLine.empty()) {
+        txbOutput->appendLine(QString::fromStdString(outcome.paneLine), outcome.paneCommas);
     }
     if (outcome.message) {
         m_services.messages.show(this, *outcome.message);
