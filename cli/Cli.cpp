@@ -256,12 +256,24 @@ Result Convert(const Options& options, std::string_view input) {
 void AppendEscape(std::string& out, unsigned char byte) {
     constexpr std::string_view kHex = "0123456789ABCDEF";
     switch (byte) {
-    case 0x00: out += "\\0"; return;
-    case 0x09: out += "\\t"; return;
-    case 0x0A: out += "\\n"; return;
-    case 0x0D: out += "\\r"; return;
-    case 0x1B: out += "\\e"; return;
-    case '\\': out += "\\\\"; return;
+    case 0x00:
+        out += "\\0";
+        return;
+    case 0x09:
+        out += "\\t";
+        return;
+    case 0x0A:
+        out += "\\n";
+        return;
+    case 0x0D:
+        out += "\\r";
+        return;
+    case 0x1B:
+        out += "\\e";
+        return;
+    case '\\':
+        out += "\\\\";
+        return;
     default:
         out += "\\x";
         out += kHex[byte >> 4];
@@ -319,7 +331,8 @@ class LineReader {
         while (fill()) {
             const char* start = m_buffer.data() + m_begin;
             if (const void* lf = std::memchr(start, '\n', m_end - m_begin)) {
-                m_begin = static_cast<std::size_t>(static_cast<const char*>(lf) - m_buffer.data()) + 1;
+                m_begin =
+                    static_cast<std::size_t>(static_cast<const char*>(lf) - m_buffer.data()) + 1;
                 break;
             }
             m_begin = m_end;
@@ -336,7 +349,8 @@ class LineReader {
         std::memmove(m_buffer.data(), m_buffer.data() + m_begin, m_end - m_begin);
         m_end -= m_begin;
         m_begin = 0;
-        const std::size_t got = std::fread(m_buffer.data() + m_end, 1, m_buffer.size() - m_end, m_file);
+        const std::size_t got =
+            std::fread(m_buffer.data() + m_end, 1, m_buffer.size() - m_end, m_file);
         m_end += got;
         if (got == 0) {
             m_atEnd = true;
@@ -362,8 +376,7 @@ class Runner {
 
     // Converts one input; false when the run must stop (--strict after a refusal, or output
     // that can no longer be written). `source` and `number` say where the input came from.
-    bool take(std::string_view input, std::string_view source, long number,
-              bool tooLong = false) {
+    bool take(std::string_view input, std::string_view source, long number, bool tooLong = false) {
         const std::string_view trimmed = Trimmed(input, kBlanks);
         Result result = tooLong           ? Result{"", kLineTooLong}
                         : trimmed.empty() ? Result{}
@@ -372,8 +385,7 @@ class Runner {
             refuse(input, source, number, result.refusal->text);
             return !m_options.strict;
         }
-        result.line += m_end;
-        return write(result.line) && (!m_options.lineBuffered || flush());
+        return write(result.line) && write(m_end) && (!m_options.lineBuffered || flush());
     }
 
     // Every line of `file`; `source` names its lines in messages, `name` the file itself.

@@ -67,9 +67,11 @@ std::optional<double> TakeOperand(std::string& field, bool commaMode, int decima
 
 // Trims the degrees, minutes and seconds fields; true when all three are then empty.
 bool TrimDmsFields(EntryFields& fields) {
-    fields.degrees = TrimBlanks(fields.degrees);
-    fields.minutes = TrimBlanks(fields.minutes);
-    fields.seconds = TrimBlanks(fields.seconds);
+    for (std::string* field : {&fields.degrees, &fields.minutes, &fields.seconds}) {
+        if (!field->empty() && (field->front() == ' ' || field->back() == ' ')) {
+            *field = TrimBlanks(*field);
+        }
+    }
     return fields.degrees.empty() && fields.minutes.empty() && fields.seconds.empty();
 }
 
@@ -130,10 +132,10 @@ Outcome ConvertDegreesToRadians(EntryFields& fields, const CalcSettings& setting
 
     // The typed angle is echoed in its short form, with the degrees field's separator.
     Outcome outcome;
-    outcome.paneLine = ApplySeparator(DegreeText(sign, GeneralNumberText(d), GeneralNumberText(m),
-                                                 GeneralNumberText(s)) +
-                                          " = " + fields.radians + " radians",
-                                      degreesComma);
+    outcome.paneLine = ApplySeparator(
+        DegreeText(sign, GeneralNumberText(d), GeneralNumberText(m), GeneralNumberText(s)) + " = " +
+            fields.radians + " radians",
+        degreesComma);
     outcome.paneCommas = degreesComma;
     return outcome;
 }
@@ -224,7 +226,14 @@ Outcome PlusMinus(EntryFields& fields, PlusMinusIndex index, const CalcSettings&
 
     Outcome outcome;
     if (settings.options.showPlusMinus) {
-        outcome.paneLine = "(" + a + (add ? " + " : " - ") + b + ") mod 2pi = " + fields.radians;
+        std::string& line = outcome.paneLine;
+        line.reserve(a.size() + b.size() + fields.radians.size() + 16);
+        line += '(';
+        line += a;
+        line += add ? " + " : " - ";
+        line += b;
+        line += ") mod 2pi = ";
+        line += fields.radians;
     }
     return outcome;
 }

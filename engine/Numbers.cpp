@@ -11,6 +11,7 @@
 #include <limits>
 #include <optional>
 #include <system_error>
+#include <utility>
 
 namespace orvanel {
 namespace {
@@ -78,22 +79,24 @@ constexpr std::size_t kFixedTextSize = 1 + 309 + 1 + kMostDecimals;
 // From 2^52 up every double is a whole number; below it, whole numbers and halves are exact.
 constexpr double kTwo52 = 4503599627370496.0;
 
-constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+constexpr std::array<double, 19> kPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
+    1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18}; // all exact in a double
 
-// RoundHalfEven without text, where it can be done exactly: x * 10^d as an exact pair hi + lo
-// (fused multiply-add), rounded on that exact value, then divided back by the exact 10^d, which
-// gives the double nearest to the rounded decimal. Nothing outside that safe range.
-std::optional<double> RoundHalfEvenExactly(double x, int decimals) {
-    if (decimals >= static_cast<int>(kPowersOfTen.size()) || std::fabs(x) < 1e-280) {
+// |x| * 10^decimals rounded to a whole number, halves to even, decided on the exact product:
+// x * 10^d as an exact pair hi + lo (fused multiply-add), rounded on that pair. Nothing when the
+// product is not below 2^52, where that is no longer exact, or x is too small to scale.
+std::optional<double> ScaledWhole(double x, int decimals) {
+    if (decimals < 0 || decimals >= static_cast<int>(kPowersOfTen.size()) ||
+        std::fabs(x) < 1e-280) {
         return std::nullopt;
     }
     const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
-    const double hi = x * scale;
-    if (!(std::fabs(hi) < kTwo52)) {
+    const double hi = std::fabs(x) * scale;
+    if (!(hi < kTwo52)) {
         return std::nullopt;
     }
-    const double lo = std::fma(x, scale, -hi);
+    const double lo = std::fma(std::fabs(x), scale, -hi);
     double whole = RoundWhole(hi);
     // hi - whole is exact; only a hi exactly halfway can be tipped either way by lo.
     if (hi - whole == 0.5 && lo > 0) {
@@ -101,7 +104,43 @@ std::optional<double> RoundHalfEvenExactly(double x, int decimals) {
     } else if (hi - whole == -0.5 && lo < 0) {
         whole -= 1;
     }
-    return whole / scale;
+    return whole;
+}
+
+// The digits of a whole number below 2^52 with a point `decimals` places from the right:
+// ScaledWhole's result written back as a fixed-point magnitude, "0.05" for 5 at two decimals.
+std::string FixedDigits(double whole, int decimals) {
+    std::array<char, 24> digits;
+    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                    static_cast<std::uint64_t>(whole))
+                          .ptr;
+    const std::string_view all(digits.data(), static_cast<std::size_t>(end - digits.data()));
+    const auto n = static_cast<std::size_t>(decimals);
+    std::string text;
+    text.reserve(std::max(all.size(), n + 1) + 1);
+    if (all.size() <= n) {
+        text += '0';
+        text += '.';
+        text.append(n - all.size(), '0');
+        text += all;
+    } else {
+        text += all.substr(0, all.size() - n);
+        if (n > 0) {
+            text += '.';
+            text += all.substr(all.size() - n);
+        }
+    }
+    return text;
+}
+
+// RoundHalfEven without text, where it can be done exactly: the scaled whole number divided
+// back by the exact 10^d gives the double nearest to the rounded decimal.
+std::optional<double> RoundHalfEvenExactly(double x, int decimals) {
+    const auto whole = ScaledWhole(x, decimals);
+    if (!whole) {
+        return std::nullopt;
+    }
+    return std::copysign(*whole / kPowersOfTen[static_cast<std::size_t>(decimals)], x);
 }
 
 // Saturates long exponents: past a few thousand every double has over- or underflowed anyway.
@@ -226,6 +265,71 @@ bool IsWrittenNumber(std::string_view text) {
     return at == text.size();
 }
 
+namespace {
+
+// The significant digits of x, and the decimal exponent of the first one: fifteen, correctly
+// rounded. For a normal double, the shortest text that reads back as x is that rounding
+// whenever it has at most fifteen digits (the digit grid is then coarser than the double's),
+// and faster to make.
+std::pair<std::string, int> FifteenDigits(double x) {
+    std::array<char, 64> buffer{};
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
+                                std::chars_format::scientific);
+    if (!std::isnormal(x) || std::string_view(buffer.data(), result.ptr).find('e') > 16) {
+        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
+                               std::chars_format::scientific, 14);
+    }
+    const std::string_view sci(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const auto ePos = sci.find('e');
+    std::string digits(sci.substr(0, 1));
+    if (ePos > 1) { // the shortest form has no point after a single digit
+        digits.append(sci.substr(2, ePos - 2));
+    }
+    int exponent = 0;
+    std::from_chars(sci.data() + ePos + (sci[ePos + 1] == '+' ? 2 : 1), sci.data() + sci.size(),
+                    exponent);
+    return {digits, exponent};
+}
+
+// Significant digits (no trailing zeros) placed by their exponent: exponent form below 10^-4
+// and from 10^15, no digit before the point below 1.
+std::string WithExponentRule(bool negative, std::string_view digits, int exponent) {
+    std::string text;
+    text.reserve(digits.size() + 8);
+    if (negative) {
+        text += '-';
+    }
+    if (exponent < -4 || exponent >= 15) {
+        text += digits.front();
+        if (digits.size() > 1) {
+            text += '.';
+            text += digits.substr(1);
+        }
+        const int magnitude = std::abs(exponent);
+        text += exponent < 0 ? "E-" : "E+";
+        if (magnitude < 10) {
+            text += '0';
+        }
+        text += std::to_string(magnitude);
+    } else if (exponent < 0) {
+        text += '.';
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += digits;
+    } else {
+        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+        text += digits.substr(0, integerDigits);
+        if (digits.size() > integerDigits) {
+            text += '.';
+            text += digits.substr(integerDigits);
+        } else {
+            text.append(integerDigits - digits.size(), '0');
+        }
+    }
+    return text;
+}
+
+} // namespace
+
 std::string GeneralNumberText(double x) {
     if (x == 0.0 || !std::isfinite(x)) {
         return "0";
@@ -237,48 +341,9 @@ std::string GeneralNumberText(double x) {
                 std::to_chars(whole.data(), whole.data() + whole.size(), static_cast<long long>(x))
                     .ptr};
     }
-    // Fifteen significant digits, correctly rounded: d.dddddddddddddde[+-]xx. For a normal
-    // double, the shortest text that reads back as x is that rounding whenever it has at most
-    // fifteen digits (the digit grid is then coarser than the double's), and much faster to make.
-    std::array<char, 64> buffer{};
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
-                                std::chars_format::scientific);
-    if (!std::isnormal(x) || std::string_view(buffer.data(), result.ptr).find('e') > 16) {
-        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
-                               std::chars_format::scientific, 14);
-    }
-    const std::string_view sci(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
-    const auto ePos = sci.find('e');
-    std::string digits;
-    digits.push_back(sci[0]);
-    if (ePos > 1) { // the shortest form has no point after a single digit
-        digits.append(sci.substr(2, ePos - 2));
-    }
+    auto [digits, exponent] = FifteenDigits(x);
     digits.erase(digits.find_last_not_of('0') + 1);
-    int exponent = 0;
-    std::from_chars(sci.data() + ePos + (sci[ePos + 1] == '+' ? 2 : 1), sci.data() + sci.size(),
-                    exponent);
-
-    std::string text = x < 0 ? "-" : "";
-    if (exponent < -4 || exponent >= 15) {
-        text += digits.substr(0, 1);
-        if (digits.size() > 1) {
-            text += "." + digits.substr(1);
-        }
-        const std::string magnitude = std::to_string(std::abs(exponent));
-        text += exponent < 0 ? "E-" : "E+";
-        text += (magnitude.size() < 2 ? "0" : "") + magnitude;
-    } else if (exponent < 0) {
-        text += "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-    } else {
-        const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= integerDigits) {
-            text += digits + std::string(integerDigits - digits.size(), '0');
-        } else {
-            text += digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
-        }
-    }
-    return text;
+    return WithExponentRule(x < 0, digits, exponent);
 }
 
 int ResolveDecimals(int decimals, const NumberFormat& format) {
@@ -290,11 +355,20 @@ std::string FormatFixed(double x, int decimals, const NumberFormat& format) {
         x = 0.0;
     }
     const int n = std::min(ResolveDecimals(decimals, format), kMostDecimals);
+    // The digits, exactly rounded: by whole-number arithmetic where the value allows (much
+    // faster), else by the library, which rounds the exact binary value the same way.
+    std::string fast;
     std::array<char, kFixedTextSize> digits;
-    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), std::fabs(x),
-                                      std::chars_format::fixed, n);
-    const std::string_view buffer(digits.data(),
-                                  static_cast<std::size_t>(result.ptr - digits.data()));
+    std::string_view buffer;
+    if (const auto whole = ScaledWhole(x, n)) {
+        fast = FixedDigits(*whole, n);
+        buffer = fast;
+    } else {
+        const auto result = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                          std::fabs(x), std::chars_format::fixed, n);
+        buffer =
+            std::string_view(digits.data(), static_cast<std::size_t>(result.ptr - digits.data()));
+    }
 
     const auto point = buffer.find('.');
     std::string integerPart(buffer.substr(0, point));
@@ -358,6 +432,9 @@ std::string AddLeadingZero(std::string text) {
 
 std::string ApplySeparator(std::string text, bool commaMode) {
     const char from = commaMode ? '.' : ',';
+    if (text.find(from) == std::string::npos) {
+        return text;
+    }
     std::replace(text.begin(), text.end(), from, commaMode ? ',' : '.');
     return text;
 }

@@ -23,7 +23,7 @@ enum class FocusTarget { Unchanged, Radians, ToAdd, Degrees, Minutes, Seconds, D
 struct Outcome {
     std::optional<Message> message;             // shown after the fields are written
     FocusTarget focus = FocusTarget::Unchanged; // applied after the message is closed
-    std::string paneLine; // the line to add to the results pane, without its line end
+    std::string paneLine;    // the line to add to the results pane, without its line end
     bool paneCommas = false; // turn every "." already in the pane into ","
 };
 

@@ -36,8 +36,9 @@ bool ShowsMinus(double r);
 std::string DegreeText(std::string_view sign, std::string_view d, std::string_view m,
                        std::string_view s = {});
 
-// Whole degrees and whole minutes: "57°18'" for 1 radian. ShowsMinus decides the sign; a degree value a hair (0.00001°) below a whole number counts as that number; a
-// value that would round up to 360°0' from 359° stops at 359°59'.
+// Whole degrees and whole minutes: "57°18'" for 1 radian. ShowsMinus decides the sign; a degree
+// value a hair (0.00001°) below a whole number counts as that number; a value that would round up
+// to 360°0' from 359° stops at 359°59'.
 std::string Rad2DegMin(double r);
 
 // Whole degrees, minutes and whole seconds: "57°17'45\"" for 1 radian. Keeps the sign of any

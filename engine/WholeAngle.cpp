@@ -17,9 +17,12 @@ struct Marker {
     Unit unit;
 };
 
-// Markers that share a first byte are listed longer first: '' is seconds, not two minute
-// marks, and "deg" is one mark, not "d" followed by letters.
-constexpr std::array<Marker, 24> kMarkers = {{{"''", Seconds},
+// Separators first, as the most common; markers that share a first byte are listed longer
+// first: '' is seconds, not two minute marks, and "deg" is one mark, not "d" and letters.
+constexpr std::array<Marker, 24> kMarkers = {{{" ", None},
+                                              {":", None},
+                                              {"\t", None},
+                                              {"''", Seconds},
                                               {"\u00B4\u00B4", Seconds}, // ´´
                                               {"\u2019\u2019", Seconds}, // ’’
                                               {"\u00B0", Degrees},       // °
@@ -39,10 +42,7 @@ constexpr std::array<Marker, 24> kMarkers = {{{"''", Seconds},
                                               {"\u2033", Seconds}, // ″
                                               {"\u201D", Seconds}, // ”
                                               {"\u201C", Seconds}, // “
-                                              {"s", Seconds},
-                                              {":", None},
-                                              {" ", None},
-                                              {"\t", None}}};
+                                              {"s", Seconds}}};
 
 // Leading signs: the hyphen-minus, the minus sign and the en dash people paste for it.
 constexpr std::array<std::string_view, 4> kSigns = {"-", "+", "\u2212", "\u2013"};
@@ -63,6 +63,9 @@ std::string_view Trim(std::string_view text) {
 // ("North", "south") or its initial; 0 for anything else.
 char HemisphereOf(std::string_view word) {
     constexpr std::array<std::string_view, 4> kWords = {"north", "east", "south", "west"};
+    if (word.empty() || word.size() > 5) {
+        return 0;
+    }
     if (word.size() == 1) {
         const auto at = std::string_view("NESWnesw").find(word[0]);
         return at == std::string_view::npos ? 0 : "NESW"[at % 4];
@@ -121,7 +124,7 @@ char TakeSign(std::string_view& text) {
 // The marker at the start of `text`, its length in `length`; nullptr when none is there.
 const Marker* MarkerAt(std::string_view text, std::size_t& length) {
     for (const Marker& marker : kMarkers) {
-        if (text.starts_with(marker.text)) {
+        if (marker.text[0] == text[0] && text.starts_with(marker.text)) {
             length = marker.text.size();
             return &marker;
         }

@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const char* commands[] = {"rad2deg", "deg2rad", "add", "sub"};
     const char* command = commands[data.ConsumeIntegralInRange<int>(0, 3)];
     // Now and then a line far longer than any angle, to reach the bounded reader.
-    const std::size_t longRun = data.ConsumeBool() ? data.ConsumeIntegralInRange<std::size_t>(0, 70000) : 0;
+    const std::size_t longRun =
+        data.ConsumeBool() ? data.ConsumeIntegralInRange<std::size_t>(0, 70000) : 0;
     std::string input = data.ConsumeRemainingBytesAsString();
     input.insert(input.size() / 2, std::string(longRun, data.ConsumeBool() ? '9' : '\xE9'));
 
@@ -48,10 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     std::size_t start = 0;
     for (std::size_t end; (end = errors.find('\n', start)) != std::string::npos; start = end + 1) {
         Check(end - start <= 400, "an error line is short", errors.substr(start, 400));
-        Check(std::none_of(errors.begin() + static_cast<long>(start),
-                           errors.begin() + static_cast<long>(end),
-                           [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }),
-              "no control character reaches the terminal", errors.substr(start, end - start));
+        Check(
+            std::none_of(errors.begin() + static_cast<long>(start),
+                         errors.begin() + static_cast<long>(end),
+                         [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }),
+            "no control character reaches the terminal", errors.substr(start, end - start));
     }
     return 0;
 }

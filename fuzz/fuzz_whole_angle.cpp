@@ -21,8 +21,8 @@ struct Notation {
 };
 
 constexpr Notation kNotations[] = {
-    {{nullptr}, " "},        {{nullptr}, ":"},          {{nullptr}, " \t "},   {{"°", "'", "\""}, ""},
-    {{"°", "′", "″"}, " "},  {{"º", "'", "''"}, ""},    {{"d", "m", "s"}, ""}, {{"°", "’", "”"}, " "},
+    {{nullptr}, " "},        {{nullptr}, ":"},        {{nullptr}, " \t "},   {{"°", "'", "\""}, ""},
+    {{"°", "′", "″"}, " "},  {{"º", "'", "''"}, ""},  {{"d", "m", "s"}, ""}, {{"°", "’", "”"}, " "},
     {{"deg", "M", "“"}, ""}, {{"˚", "´", "´´"}, " "}, {{"D", "‘", "’’"}, ""}};
 
 // Signs and hemispheres, before or after the angle.
@@ -32,10 +32,10 @@ struct Direction {
     bool hemisphere;
 };
 constexpr Direction kDirections[] = {
-    {"", false, false},      {"+", false, false},     {"-", true, false},     {"\u2212", true, false},
-    {"\u2013", true, false}, {"N", false, true},      {"E", false, true},     {"S", true, true},
-    {"W", true, true},       {"n", false, true},      {"e", false, true},     {"s", true, true},
-    {"w", true, true},       {"North", false, true},  {"east", false, true},  {"SOUTH", true, true},
+    {"", false, false},      {"+", false, false},    {"-", true, false},    {"\u2212", true, false},
+    {"\u2013", true, false}, {"N", false, true},     {"E", false, true},    {"S", true, true},
+    {"W", true, true},       {"n", false, true},     {"e", false, true},    {"s", true, true},
+    {"w", true, true},       {"North", false, true}, {"east", false, true}, {"SOUTH", true, true},
     {"West", true, true}};
 
 } // namespace
@@ -60,8 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     }
     const Direction& way = kDirections[data.ConsumeIntegralInRange<std::size_t>(0, 16)];
     const bool before = data.ConsumeBool();
-    std::string text = !way.hemisphere || before ? way.text + std::string(" ") + body
-                                                 : body + " " + way.text;
+    std::string text =
+        !way.hemisphere || before ? way.text + std::string(" ") + body : body + " " + way.text;
     expected.sign = way.negative ? "-" : "";
 
     const auto read = ReadWholeAngle(text);

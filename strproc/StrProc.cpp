@@ -143,11 +143,17 @@ std::string FoldToLower(std::string_view text) {
 }
 
 std::string_view Trimmed(std::string_view text, std::string_view blanks) {
-    const auto first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) {
-        return {};
+    // A plain scan: find_first_not_of searches `blanks` once for every character.
+    const auto isBlank = [blanks](char c) {
+        return std::find(blanks.begin(), blanks.end(), c) != blanks.end();
+    };
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
     }
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 std::string TrimBlanks(std::string_view text) {

@@ -43,9 +43,9 @@ std::string Unescape(const std::string& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         std::smatch match;
-        if (text[i] == '{' && std::regex_search(text.begin() + static_cast<long>(i), text.end(),
-                                                match, repeat,
-                                                std::regex_constants::match_continuous)) {
+        if (text[i] == '{' &&
+            std::regex_search(text.begin() + static_cast<long>(i), text.end(), match, repeat,
+                              std::regex_constants::match_continuous)) {
             for (int n = std::stoi(match[2]); n > 0; --n) {
                 out += match[1];
             }
@@ -57,8 +57,12 @@ std::string Unescape(const std::string& text) {
                 i += 2;
                 continue;
             }
-            out += c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : c == '0' ? '\0' :
-                   c == 'e' ? '\x1B' : c;
+            out += c == 't'   ? '\t'
+                   : c == 'n' ? '\n'
+                   : c == 'r' ? '\r'
+                   : c == '0' ? '\0'
+                   : c == 'e' ? '\x1B'
+                              : c;
         } else {
             out += text[i];
         }
@@ -241,17 +245,17 @@ void CheckCommand(const Row& row, const std::string& where) {
     }
     for (const auto& [key, value] : expected) {
         if (key != "cli") {
-            EXPECT_EQ(named.contains(key) ? *named.at(key) : got.at(key), value) << where << " " << key;
+            EXPECT_EQ(named.contains(key) ? *named.at(key) : got.at(key), value)
+                << where << " " << key;
         }
     }
     // orvanel-cli prints the window's line for the same input, or refuses it with its message.
     std::string input;
     if (const std::string command = CliCommandLine(row, before, input); !command.empty()) {
         const CliRun run = RunCli(command + "|--crlf", input + "\n");
-        const std::string said =
-            expected.contains("cli") ? expected["cli"]
-            : outcome.message        ? message.text
-                                     : outcome.paneLine;
+        const std::string said = expected.contains("cli") ? expected["cli"]
+                                 : outcome.message        ? message.text
+                                                          : outcome.paneLine;
         EXPECT_EQ(run.status == 0 ? run.out : run.err.substr(run.err.rfind("\": ") + 3),
                   said + (run.status == 0 ? "\r\n" : "\n"))
             << where << " (orvanel-cli " << command << ")";
