@@ -55,6 +55,19 @@ void NumberTexts(double x, int decimals) {
     format.groupSeparator = "";
     const std::string fixed = FormatFixed(x, decimals, format);
     const int n = ResolveDecimals(decimals, format);
+    // The whole-number shortcuts of fixed text and rounding against the library's own rounding
+    // of the exact binary value, which the full rules use.
+    if (std::isfinite(x)) {
+        char library[400];
+        const auto end = std::to_chars(library, library + sizeof library, std::fabs(x),
+                                       std::chars_format::fixed, n)
+                             .ptr;
+        const std::string digits(library, end);
+        Check(fixed == digits || fixed == "-" + digits, "fixed digits as the library's", fixed);
+        double rounded = 0;
+        std::from_chars(library, end, rounded);
+        Check(RoundHalfEven(std::fabs(x), n) == rounded, "rounding as the library's", digits);
+    }
     const auto point = fixed.find('.');
     Check(n == 0 ? point == std::string::npos : fixed.size() - point - 1 == std::size_t(n),
           "decimal count", fixed);
