@@ -221,7 +221,7 @@ void frmMain::cmdCopyOutput_Click() {
 // ---- Help and the publisher link ----
 
 void frmMain::cmdHelp_Click() {
-    ShowHelp(m_services.viewer, *this, m_services.helpPath);
+    ShowHelp(m_services.viewer(), *this, m_services.helpPath);
 }
 
 void frmMain::lblCopyright_Click() {

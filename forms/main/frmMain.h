@@ -19,6 +19,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class QCheckBox;
 class QGroupBox;
@@ -47,7 +48,8 @@ class frmMain : public QWidget {
         UrlOpener& urls;
         const ScreenInfo& screen;
         ProgramControl& program;
-        frmView& viewer;
+        // The viewer, made on first use: start-up need not build a window it may never show.
+        std::function<frmView&()> viewer;
         NumberFormat numberFormat;
         QString helpPath;
     };

@@ -220,7 +220,8 @@ class frmMainTest : public QObject {
         viewer = std::make_unique<frmView>(files, desktop.messages, desktop.clipboard);
         window = std::make_unique<frmMain>(frmMain::Services{
             desktop.messages, desktop.clipboard, desktop.urls, desktop.screen, desktop.program,
-            *viewer, NumberFormat{}, helpFolder.filePath(QStringLiteral("orvanel_help.txt"))});
+            [this]() -> frmView& { return *viewer; }, NumberFormat{},
+            helpFolder.filePath(QStringLiteral("orvanel_help.txt"))});
         window->Form_Load();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
