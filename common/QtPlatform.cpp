@@ -54,10 +54,10 @@ NumberFormat RegionalNumberFormat(const QLocale& locale) {
     format.decimalSeparator = locale.decimalPoint().toStdString();
     format.groupSeparator = locale.groupSeparator().toStdString();
     format.negativeSign = locale.negativeSign().toStdString();
-    format.groupSize = locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) ? 0 : 3;
-    format.defaultDecimals = 2;
-    format.leadingZero = true;
-    return format;
+    if (locale.numberOptions().testFlag(QLocale::OmitGroupSeparator)) {
+        format.groupSize = 0;
+    }
+    return format; // default decimals and the leading zero as NumberFormat has them
 }
 
 } // namespace orvanel

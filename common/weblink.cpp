@@ -4,14 +4,14 @@
 
 namespace orvanel {
 
-std::string GetFileExtension(std::string_view path, bool lowerCase) {
+std::string GetFileExtension(std::string_view path) {
     if (const auto slash = path.rfind('\\'); slash != std::string_view::npos) {
         path.remove_prefix(slash + 1);
     }
     const auto dot = path.rfind('.');
     const std::string_view extension =
         dot == std::string_view::npos ? std::string_view() : path.substr(dot + 1);
-    return lowerCase ? FoldToLower(extension) : std::string(extension);
+    return FoldToLower(extension);
 }
 
 std::optional<Message> LaunchFailure(int code, std::string_view extension) {
@@ -33,7 +33,7 @@ std::optional<Message> LaunchFailure(int code, std::string_view extension) {
 
 void OpenWebPage(std::string_view url, UrlOpener& opener, MessageSink& messages, QWidget* owner) {
     const std::string secure = ReplaceNoCase(url, "http:", "https:");
-    const std::string extension = GetFileExtension(secure, true);
+    const std::string extension = GetFileExtension(secure);
     const int code = opener.open(QString::fromStdString(secure));
     if (const auto failure = LaunchFailure(code, extension)) {
         messages.show(owner, *failure);

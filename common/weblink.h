@@ -11,8 +11,8 @@
 namespace orvanel {
 
 // The part after the last "\" (the whole text when there is none), then of that the part after
-// the last "." (empty when there is no "."), lower-cased when asked.
-std::string GetFileExtension(std::string_view path, bool lowerCase);
+// the last "." (empty when there is no "."), lower-cased.
+std::string GetFileExtension(std::string_view path);
 
 // The message for a shell result code, or nothing when the code means success (above 32).
 std::optional<Message> LaunchFailure(int code, std::string_view extension);

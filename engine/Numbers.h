@@ -26,6 +26,8 @@ struct NumberFormat {
 // one "." and an optional exponent (E or D, either case, optional sign, digits). Reading stops
 // at the first character that does not fit; no leading number gives 0. "&H" and "&O" start a
 // hexadecimal or octal whole number. Only "." is a decimal point, whatever the locale.
+// Kept on purpose: a field of letters reads 0 rather than failing, as the window always has;
+// the field then shows the number read, so the user sees what was taken.
 // A value beyond the range of a double comes back as +/-infinity, so range checks refuse it.
 double ReadLeadingNumber(std::string_view text);
 

@@ -60,7 +60,6 @@ class frmMain : public QWidget {
 
     explicit frmMain(Services services);
 
-    bool blnStartUpCompleted() const { return m_startUpCompleted; }
     std::int16_t SigFigs() const { return m_sigFigs; }
 
     // Handlers, named after their control and event.

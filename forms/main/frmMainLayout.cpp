@@ -108,6 +108,7 @@ void frmMain::createFrame2() {
     cmdDeg2Rad =
         Make<QPushButton>(Frame2, "cmdDeg2Rad", TwipsRect(120, 720, 1900, 375), Q(kDeg2RadCaption));
     cmdChangeSign =
+        // The trailing blank is part of the caption users and screen readers know; kept.
         Make<QPushButton>(Frame2, "cmdChangeSign", TwipsRect(3750, 720, 1455, 360), "Change sign ");
     for (QLabel* label : {Label2, Label3, Label4}) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -31,7 +31,6 @@ class frmView : public QWidget {
     static QString DisplayedText(const QString& fileText);
     static constexpr qsizetype kTextLimit = 65530;
 
-    bool fileDisplayed() const { return blnFileDisplayed; }
     QString displayedText() const { return m_text; }
 
     void Form_Activate();

@@ -17,38 +17,35 @@ scratch=$(mktemp -d)
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
-px() { echo $(( ($1 * 2 + 15) / 30 )); }   # twips to pixels
-
-# Centre of a control, relative to the window's client area (positions in twips).
-declare -A at=(
-  [txbRadians]="$((120 + 1050 + 800)) $((120 + 225 + 180))"
-  [plus]="$((120 + 2865 + 200)) $((120 + 225 + 180))"
-  [txbToAdd]="$((120 + 4575 + 800)) $((120 + 225 + 180))"
-  [chkRoundToMinutes]="$((120 + 2160 + 150)) $((120 + 750 + 187))"
-  [chkDecimal]="$((120 + 4200 + 150)) $((120 + 720 + 187))"
-  [optDecMinutes]="$((120 + 5235 + 150)) $((120 + 1020 + 187))"
-  [txbDegrees]="$((120 + 1280 + 450)) $((1680 + 240 + 180))"
-  [cmdChangeSign]="$((120 + 3750 + 727)) $((1680 + 720 + 180))"
-  [clearInput]="$((120 + 725)) $((3075 + 187))"
-  [clearOutput]="$((1785 + 725)) $((3075 + 187))"
-  [cmdHelp]="$((3400 + 725)) $((3075 + 187))"
-  [cmdCopyOutput]="$((120 + 600)) $((3600 + 157))"
-  [paneStart]="$((6720 + 60)) $((600 + 120))"
-  [paneMiddle]="$((6720 + 900)) $((600 + 120))"
-  [paneFurther]="$((6720 + 1800)) $((600 + 120))"
+# Where a control is, as assistive technology reports it ("role|name": its box in screen
+# pixels); a point in the pane is a number of pixels right of its first character.
+declare -A box
+load_places() { while IFS='|' read -r role name where; do box["$role|$name"]=$where; done < <(a11y places); }
+declare -A control=(
+  [txbRadians]="text|Radians" [plus]="push button|Add" [txbToAdd]="text|Second value"
+  [chkRoundToMinutes]="check box|Round to minutes" [chkDecimal]="check box|Output in decimal"
+  [optDecMinutes]="radio button|minutes" [txbDegrees]="text|Degrees"
+  [cmdChangeSign]="push button|Change sign " [clearInput]="push button|Clear input"
+  [clearOutput]="push button|Clear output" [cmdHelp]="push button|Help"
+  [cmdCopyOutput]="push button|Copy to clipboard" [pane]="text|Results"
 )
-
-xy() { read -r x y <<<"${at[$1]}"; echo "$(px "$x") $(px "$y")"; }
+declare -A pane_point=([paneStart]=4 [paneMiddle]=60 [paneFurther]=120)
+xy() {
+  local name=${control[$1]:-${control[pane]}}
+  [ -n "${box[$name]:-}" ] || fail "not on the accessibility bus: $name"
+  read -r x y w h <<<"${box[$name]}"
+  if [ -n "${pane_point[$1]:-}" ]; then echo "$((x + pane_point[$1])) $((y + 8))"
+  else echo "$((x + w / 2)) $((y + h / 2))"; fi
+}
 # shellcheck disable=SC2046 # xy gives two words on purpose
-click() { xdotool mousemove --window "$window" $(xy "$1") click 1; sleep 0.15; }
+click() { xdotool mousemove $(xy "$1") click 1; sleep 0.15; }
 keys() { xdotool key --delay 40 "$@"; sleep 0.2; }
 type_text() { xdotool type --delay 40 "$1"; sleep 0.1; }
 clipboard() { timeout 5 xclip -selection clipboard -o 2>/dev/null || true; }
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true; }
 # shellcheck disable=SC2046
 drag() {
-  xdotool mousemove --window "$window" $(xy "$1") mousedown 1 \
-          mousemove --window "$window" $(xy "$2") mouseup 1
+  xdotool mousemove $(xy "$1") mousedown 1 mousemove $(xy "$2") mouseup 1
   sleep 0.2
 }
 a11y() { timeout 20 /usr/bin/python3 "$here/a11y.py" "$@"; }
@@ -65,10 +62,11 @@ printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$scratch" | install -m 755 /dev/s
 sleep 0.5
 PATH="$scratch:$PATH" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 & pid=$!
 trap 'kill $pid $wm $bus 2>/dev/null || true; rm -rf "$scratch"' EXIT
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvanel 5\.54$' | head -1)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvanel [0-9.]+$' | head -1)
 [ -n "$window" ] || fail "the main window did not appear"
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 sleep 0.5
+load_places
 
 pane_is() {
   click cmdCopyOutput
@@ -77,7 +75,7 @@ pane_is() {
 }
 
 quit_with_close_box() {
-  for _ in $(seq 50); do wmctrl -c 'Orvanel 5.54' 2>/dev/null && break; sleep 0.1; done
+  for _ in $(seq 50); do wmctrl -i -c "$window" 2>/dev/null && break; sleep 0.1; done
   for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$pid" 2>/dev/null && fail "the program did not end with its window"
   wait "$pid" || fail "the program ended with an error"
