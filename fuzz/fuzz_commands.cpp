@@ -1,5 +1,5 @@
 // The four commands and the sign toggle over random field texts and settings: what every
-// command keeps (a line ends in CR LF, a message adds none and changes only what it should),
+// command keeps (a result is one line, a message adds none and changes only what it should),
 // results within one turn, the entry fields in range, the sign flips only the sign; and the
 // conversions there and back, like adding and subtracting, keep the angle.
 #include "Calculator.h"

@@ -17,25 +17,16 @@ scratch=$(mktemp -d)
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
-# Where a control is, as assistive technology reports it ("role|name": its box in screen
-# pixels); a point in the pane is a number of pixels right of its first character.
+# Controls are named as assistive technology names them, "role|name", and found where it says
+# they are; "pane N" is N pixels right of the results pane's first character.
 declare -A box
 load_places() { while IFS='|' read -r role name where; do box["$role|$name"]=$where; done < <(a11y places); }
-declare -A control=(
-  [txbRadians]="text|Radians" [plus]="push button|Add" [txbToAdd]="text|Second value"
-  [chkRoundToMinutes]="check box|Round to minutes" [chkDecimal]="check box|Output in decimal"
-  [optDecMinutes]="radio button|minutes" [txbDegrees]="text|Degrees"
-  [cmdChangeSign]="push button|Change sign " [clearInput]="push button|Clear input"
-  [clearOutput]="push button|Clear output" [cmdHelp]="push button|Help"
-  [cmdCopyOutput]="push button|Copy to clipboard" [pane]="text|Results"
-)
-declare -A pane_point=([paneStart]=4 [paneMiddle]=60 [paneFurther]=120)
 xy() {
-  local name=${control[$1]:-${control[pane]}}
+  local name=$1 offset=
+  [[ $1 == "pane "* ]] && name="text|Results" offset=${1#pane }
   [ -n "${box[$name]:-}" ] || fail "not on the accessibility bus: $name"
   read -r x y w h <<<"${box[$name]}"
-  if [ -n "${pane_point[$1]:-}" ]; then echo "$((x + pane_point[$1])) $((y + 8))"
-  else echo "$((x + w / 2)) $((y + h / 2))"; fi
+  if [ -n "$offset" ]; then echo "$((x + offset)) $((y + 8))"; else echo "$((x + w / 2)) $((y + h / 2))"; fi
 }
 # shellcheck disable=SC2046 # xy gives two words on purpose
 click() { xdotool mousemove $(xy "$1") click 1; sleep 0.15; }
@@ -69,7 +60,7 @@ sleep 0.5
 load_places
 
 pane_is() {
-  click cmdCopyOutput
+  click "push button|Copy to clipboard"
   [ "$(clipboard | od -c)" = "$(printf '%s' "$1" | od -c)" ] || {
     clipboard | cat -A; fail "the pane differs from: $(printf '%s' "$1" | cat -A)"; }
 }
@@ -87,32 +78,32 @@ start_line="1.00 radians = 57°17'45\"$crlf"
 
 case "$mode" in
 mouse)
-  click clearInput
-  click txbDegrees; type_text 30; keys Return
+  click "push button|Clear input"
+  click "text|Degrees"; type_text 30; keys Return
   line1="30°0'0\" = 0.52360 radians$crlf"
 
-  click txbDegrees; keys ctrl+a; type_text abc; keys Return
+  click "text|Degrees"; keys ctrl+a; type_text abc; keys Return
   box=$(timeout 5 xdotool search --sync --onlyvisible --name '^Degrees to radians$' | head -1)
   [ -n "$box" ] || fail "no message for a bad entry"
   keys Return
   sleep 0.5
   [ -z "$(window_named '^Degrees to radians$')" ] || fail "the message came back after Enter"
 
-  click txbRadians; keys ctrl+a; type_text 1; keys Return
-  click chkRoundToMinutes; click txbRadians; keys Return; click chkRoundToMinutes
-  click chkDecimal; click txbRadians; keys Return
-  click optDecMinutes; click txbRadians; keys Return; click chkDecimal
+  click "text|Radians"; keys ctrl+a; type_text 1; keys Return
+  click "check box|Round to minutes"; click "text|Radians"; keys Return; click "check box|Round to minutes"
+  click "check box|Output in decimal"; click "text|Radians"; keys Return
+  click "radio button|minutes"; click "text|Radians"; keys Return; click "check box|Output in decimal"
   forms="1.00000 radians = 57°17'45\"${crlf}1.00000 radians = 57°18'${crlf}"
   forms+="1.00000 radians = 57.2958°${crlf}1.00000 radians = 57°17.75'${crlf}"
 
-  click txbRadians; keys ctrl+a; type_text 3
-  click txbToAdd; type_text 4; click plus
+  click "text|Radians"; keys ctrl+a; type_text 3
+  click "text|Second value"; type_text 4; click "push button|Add"
   sum="(3 + 4) mod 2pi = 0.71681$crlf"
 
-  click clearInput
+  click "push button|Clear input"
   a11y names 3 >"$scratch/names" & watcher=$!
   sleep 1
-  click txbDegrees; type_text 30; click cmdChangeSign
+  click "text|Degrees"; type_text 30; click "push button|Change sign "
   wait "$watcher"
   grep -qxF "Sign: minus" "$scratch/names" || fail "no name change announced for the sign"
   heard "label|Sign: minus"
@@ -124,19 +115,19 @@ mouse)
   [ "$(cat "$scratch/opened" 2>/dev/null)" = "https://orvanel.example.org/" ] ||
     fail "the link did not open the publisher's page"
 
-  drag paneStart paneFurther
+  drag "pane 4" "pane 120"
   heard "push button|Copy selected text to clipboard"
-  click paneMiddle                                           # a click inside the selection
+  click "pane 60"                                           # a click inside the selection
   heard "push button|Copy to clipboard"
   heard "link|© 2026 The Orvanel developers"
 
   pane_is "$start_line$line1$forms$sum$negative"
-  click clearOutput
+  click "push button|Clear output"
   pane_is ""
   quit_with_close_box
   ;;
 help)
-  click cmdHelp
+  click "push button|Help"
   viewer=$(timeout 10 xdotool search --sync --onlyvisible --name '^Help for Orvanel$' | head -1)
   [ -n "$viewer" ] || fail "Help showed no viewer"
   xdotool windowactivate --sync "$viewer" 2>/dev/null || true
