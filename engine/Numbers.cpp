@@ -1,6 +1,9 @@
 #include "Numbers.h"
 
+#include "Decimal.h"
 #include "StrProc.h"
+
+#include <fast_float/fast_float.h>
 
 #include <algorithm>
 #include <array>
@@ -70,77 +73,16 @@ double ReadRadixNumber(std::string_view digits, int radix) {
     return value;
 }
 
-// Fixed-point text of any double with at most kMostDecimals decimals fits kFixedTextSize: a
-// sign, 309 integer digits, a point and the decimals. Beyond 60 decimals every double's
-// rounding is settled.
+// Beyond 60 decimals every double's rounding is settled.
 constexpr int kMostDecimals = 60;
-constexpr std::size_t kFixedTextSize = 1 + 309 + 1 + kMostDecimals;
 
-// From 2^52 up every double is a whole number; below it, whole numbers and halves are exact.
-constexpr double kTwo52 = 4503599627370496.0;
-
-constexpr std::array<double, 19> kPowersOfTen = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
-    1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18}; // all exact in a double
-
-// |x| * 10^decimals rounded to a whole number, halves to even, decided on the exact product:
-// x * 10^d as an exact pair hi + lo (fused multiply-add), rounded on that pair. Nothing when the
-// product is not below 2^52, where that is no longer exact, or x is too small to scale.
-std::optional<double> ScaledWhole(double x, int decimals) {
-    if (decimals < 0 || decimals >= static_cast<int>(kPowersOfTen.size()) ||
-        std::fabs(x) < 1e-280) {
-        return std::nullopt;
-    }
-    const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
-    const double hi = std::fabs(x) * scale;
-    if (!(hi < kTwo52)) {
-        return std::nullopt;
-    }
-    const double lo = std::fma(std::fabs(x), scale, -hi);
-    double whole = RoundWhole(hi);
-    // hi - whole is exact; only a hi exactly halfway can be tipped either way by lo.
-    if (hi - whole == 0.5 && lo > 0) {
-        whole += 1;
-    } else if (hi - whole == -0.5 && lo < 0) {
-        whole -= 1;
-    }
-    return whole;
-}
-
-// The digits of a whole number below 2^52 with a point `decimals` places from the right:
-// ScaledWhole's result written back as a fixed-point magnitude, "0.05" for 5 at two decimals.
-std::string FixedDigits(double whole, int decimals) {
-    std::array<char, 24> digits;
-    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(),
-                                    static_cast<std::uint64_t>(whole))
-                          .ptr;
-    const std::string_view all(digits.data(), static_cast<std::size_t>(end - digits.data()));
-    const auto n = static_cast<std::size_t>(decimals);
-    std::string text;
-    text.reserve(std::max(all.size(), n + 1) + 1);
-    if (all.size() <= n) {
-        text += '0';
-        text += '.';
-        text.append(n - all.size(), '0');
-        text += all;
-    } else {
-        text += all.substr(0, all.size() - n);
-        if (n > 0) {
-            text += '.';
-            text += all.substr(all.size() - n);
-        }
-    }
-    return text;
-}
-
-// RoundHalfEven without text, where it can be done exactly: the scaled whole number divided
-// back by the exact 10^d gives the double nearest to the rounded decimal.
-std::optional<double> RoundHalfEvenExactly(double x, int decimals) {
-    const auto whole = ScaledWhole(x, decimals);
-    if (!whole) {
-        return std::nullopt;
-    }
-    return std::copysign(*whole / kPowersOfTen[static_cast<std::size_t>(decimals)], x);
+// Reads a text made only of digits, at most one point and an exponent, as the nearest double
+// (infinity beyond the largest): the library reads exactly as std::from_chars would, on every
+// platform the engine is built for.
+double ReadDecimalText(std::string_view text) {
+    double value = 0;
+    fast_float::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
 }
 
 // Saturates long exponents: past a few thousand every double has over- or underflowed anyway.
@@ -201,9 +143,8 @@ long ReadExponent(std::string_view s, std::size_t pos) {
 
 double ReadLeadingNumber(std::string_view text) {
     // Most texts are short plain decimals; the library reads those exactly as the full rule.
-    if (double value = 0; IsPlainDecimal(text)) {
-        std::from_chars(text.data(), text.data() + text.size(), value);
-        return value;
+    if (IsPlainDecimal(text)) {
+        return ReadDecimalText(text);
     }
     const std::string s = WithoutBlanks(text);
     if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h')) {
@@ -224,15 +165,9 @@ double ReadLeadingNumber(std::string_view text) {
     }
     const long exponent = ReadExponent(s, pos);
 
-    // The text handed to from_chars is built here from digits, one point and an exponent, so it
-    // can never be "inf", "nan" or a hexadecimal float.
-    const std::string normalised = mantissa.digits + "e" + std::to_string(exponent);
-    double value = 0.0;
-    const auto result =
-        std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        value = mantissa.order + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    }
+    // The text read is built here from digits, one point and an exponent, so it can never be
+    // "inf", "nan" or a hexadecimal float.
+    const double value = ReadDecimalText(mantissa.digits + "e" + std::to_string(exponent));
     return negative ? -value : value;
 }
 
@@ -266,30 +201,6 @@ bool IsWrittenNumber(std::string_view text) {
 }
 
 namespace {
-
-// The significant digits of x, and the decimal exponent of the first one: fifteen, correctly
-// rounded. For a normal double, the shortest text that reads back as x is that rounding
-// whenever it has at most fifteen digits (the digit grid is then coarser than the double's),
-// and faster to make.
-std::pair<std::string, int> FifteenDigits(double x) {
-    std::array<char, 64> buffer{};
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
-                                std::chars_format::scientific);
-    if (!std::isnormal(x) || std::string_view(buffer.data(), result.ptr).find('e') > 16) {
-        result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
-                               std::chars_format::scientific, 14);
-    }
-    const std::string_view sci(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
-    const auto ePos = sci.find('e');
-    std::string digits(sci.substr(0, 1));
-    if (ePos > 1) { // the shortest form has no point after a single digit
-        digits.append(sci.substr(2, ePos - 2));
-    }
-    int exponent = 0;
-    std::from_chars(sci.data() + ePos + (sci[ePos + 1] == '+' ? 2 : 1), sci.data() + sci.size(),
-                    exponent);
-    return {digits, exponent};
-}
 
 // Significant digits (no trailing zeros) placed by their exponent: exponent form below 10^-4
 // and from 10^15, no digit before the point below 1.
@@ -341,6 +252,7 @@ std::string GeneralNumberText(double x) {
                 std::to_chars(whole.data(), whole.data() + whole.size(), static_cast<long long>(x))
                     .ptr};
     }
+    // Fifteen significant digits, correctly rounded, without trailing zeros.
     auto [digits, exponent] = FifteenDigits(x);
     digits.erase(digits.find_last_not_of('0') + 1);
     return WithExponentRule(x < 0, digits, exponent);
@@ -355,21 +267,8 @@ std::string FormatFixed(double x, int decimals, const NumberFormat& format) {
         x = 0.0;
     }
     const int n = std::min(ResolveDecimals(decimals, format), kMostDecimals);
-    // The digits, exactly rounded: by whole-number arithmetic where the value allows (much
-    // faster), else by the library, which rounds the exact binary value the same way.
-    std::string fast;
-    std::array<char, kFixedTextSize> digits;
-    std::string_view buffer;
-    if (const auto whole = ScaledWhole(x, n)) {
-        fast = FixedDigits(*whole, n);
-        buffer = fast;
-    } else {
-        const auto result = std::to_chars(digits.data(), digits.data() + digits.size(),
-                                          std::fabs(x), std::chars_format::fixed, n);
-        buffer =
-            std::string_view(digits.data(), static_cast<std::size_t>(result.ptr - digits.data()));
-    }
-
+    const std::string digits = FixedText(x, n);
+    const std::string_view buffer(digits);
     const auto point = buffer.find('.');
     std::string integerPart(buffer.substr(0, point));
     const std::string_view fraction =
@@ -401,20 +300,16 @@ double RoundHalfEven(double x, int decimals) {
     if (decimals <= 0) {
         return RoundWhole(x);
     }
-    if (const auto fast = RoundHalfEvenExactly(x, decimals)) {
-        return *fast;
+    // The scaled whole number divided back by the exact 10^d is the double nearest to the
+    // rounded decimal; where that is not exact, the rounded decimal's text read back is.
+    if (const auto whole = ScaledWhole(x, decimals)) {
+        return std::copysign(*whole / PowerOfTen(decimals), x);
     }
-    // to_chars rounds the exact binary value (ties to even); reading its text back gives the
-    // double nearest to the rounded decimal.
-    std::array<char, kFixedTextSize> buffer;
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                       std::chars_format::fixed, std::min(decimals, kMostDecimals));
-    double rounded = x;
-    std::from_chars(buffer.data(), written.ptr, rounded);
-    return rounded;
+    return std::copysign(ReadDecimalText(FixedText(x, std::min(decimals, kMostDecimals))), x);
 }
 
 double RoundWhole(double x) {
+    constexpr double kTwo52 = 4503599627370496.0; // from 2^52 up every double is whole
     // Adding and taking away 2^52 leaves the nearest whole number, halves to even, in the
     // default rounding mode, without a library call.
     if (!(std::fabs(x) < kTwo52)) {

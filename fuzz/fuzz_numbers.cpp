@@ -1,6 +1,7 @@
 // Number reading and writing, the field reader and the degree formatters, each against an
 // oracle of its own: a round trip, the C++ library's reading, or a regular expression.
 #include "AngleEntry.h"
+#include "Decimal.h"
 #include "FuzzSupport.h"
 #include "Numbers.h"
 #include "Rad2Deg.h"
@@ -67,6 +68,17 @@ void NumberTexts(double x, int decimals) {
         double rounded = 0;
         std::from_chars(library, end, rounded);
         Check(RoundHalfEven(std::fabs(x), n) == rounded, "rounding as the library's", digits);
+    }
+    if (std::isfinite(x) && x != 0) {
+        char library[64];
+        const auto end = std::to_chars(library, library + sizeof library, std::fabs(x),
+                                       std::chars_format::scientific, 14)
+                             .ptr;
+        const std::string sci(library, end); // d.dddddddddddddde[+-]x
+        const auto [digits, exponent] = FifteenDigits(x);
+        Check(digits == sci.substr(0, 1) + sci.substr(2, 14) &&
+                  exponent == std::stoi(sci.substr(17)),
+              "fifteen digits as the library's", sci);
     }
     const auto point = fixed.find('.');
     Check(n == 0 ? point == std::string::npos : fixed.size() - point - 1 == std::size_t(n),
