@@ -87,9 +87,8 @@ class frmMain : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void createFrame1();
-    void createFrame2();
-    void createWindowControls();
+    void createControls();
+    template <typename Control> Control* control(std::string_view name) const;
     void setTabOrder();
     void nameForAssistiveTechnology();
     void wireEvents();

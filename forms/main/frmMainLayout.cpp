@@ -2,6 +2,8 @@
 // assistive technology, and the wiring of each control to its handler.
 #include "frmMain.h"
 
+#include "MainLayout.h"
+
 #include "Controls.h"
 #include "MainControls.h"
 #include "OutputPane.h"
@@ -19,31 +21,50 @@
 namespace orvanel {
 namespace {
 
-constexpr int kCopyWidthTwips = 2400;
-constexpr int kCopySelectionWidthTwips = 3100;
-
-template <typename Control>
-Control* Make(QWidget* parent, const char* name, QRect rect, const QString& caption = {}) {
-    auto* control = new Control(parent);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(rect);
-    if constexpr (requires { control->setText(caption); }) {
-        if (!caption.isEmpty()) {
-            control->setText(caption);
-        }
-    }
-    return control;
-}
-
-EntryField* MakeField(QWidget* parent, const char* name, QRect rect, int maxLength) {
-    auto* field = new EntryField(parent, maxLength);
-    field->setObjectName(QLatin1String(name));
-    field->setGeometry(rect);
-    return field;
-}
-
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect Place(const layout::Control& control) {
+    const layout::Rect& r = control.twips;
+    return TwipsRect(r.left, r.top, r.width, r.height);
+}
+
+// The widget of a control's kind, captioned.
+QWidget* NewControl(const layout::Control& control, QWidget* parent) {
+    using layout::Kind;
+    switch (control.kind) {
+    case Kind::Frame:
+        return new QGroupBox(parent);
+    case Kind::Label:
+        return new QLabel(Q(control.caption), parent);
+    case Kind::Sign:
+        return new SignLabel(parent);
+    case Kind::Field:
+        return new EntryField(parent, control.maxLength);
+    case Kind::Button:
+        if (control.name == "cmdCopyOutput") {
+            return new CopyButton(parent, layout::kCopyWidth, layout::kCopySelectionWidth);
+        }
+        return new QPushButton(Q(control.caption), parent);
+    case Kind::CheckBox:
+        return new QCheckBox(Q(control.caption), parent);
+    case Kind::Option:
+        return new QRadioButton(Q(control.caption), parent);
+    case Kind::List:
+        return new PrecisionList(parent);
+    case Kind::Pane:
+        return new OutputPane(parent);
+    case Kind::Link:
+        return new LinkLabel(parent);
+    }
+    return nullptr;
+}
+
+void SetBold(QWidget* control) {
+    QFont bold = control->font();
+    bold.setBold(true);
+    control->setFont(bold);
 }
 
 } // namespace
@@ -53,88 +74,66 @@ frmMain::frmMain(Services services) : m_services(std::move(services)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(Px(11955), Px(4065));
+    setFixedSize(Px(layout::kWindowWidth), Px(layout::kWindowHeight));
     setWindowIcon(QIcon(QStringLiteral(":/orvanel/orvanel-32.png")));
 
-    createFrame1();
-    createFrame2();
-    createWindowControls();
+    createControls();
     setTabOrder();
     nameForAssistiveTechnology();
     wireEvents();
 }
 
-void frmMain::createFrame1() {
-    Frame1 = Make<QGroupBox>(this, "Frame1", TwipsRect(120, 120, 6495, 1455));
-    Label1 = Make<QLabel>(Frame1, "Label1", TwipsRect(150, 225, 795, 255), "Radians");
-    txbRadians =
-        MakeField(Frame1, "txbRadians", TwipsRect(1050, 225, 1600, 360), kRadiansMaxLength);
-    const std::array<QRect, 3> plusMinus = {TwipsRect(2865, 225, 400, 360),
-                                            TwipsRect(3375, 225, 400, 360),
-                                            TwipsRect(3930, 225, 480, 360)};
-    for (std::size_t i = 0; i < plusMinus.size(); ++i) {
-        const std::string name = "cmdPlusMinus" + std::to_string(i);
-        cmdPlusMinus[i] = Make<QPushButton>(Frame1, name.c_str(), plusMinus[i]);
-        QFont bold = cmdPlusMinus[i]->font();
-        bold.setBold(true);
-        cmdPlusMinus[i]->setFont(bold);
-    }
-    txbToAdd = MakeField(Frame1, "txbToAdd", TwipsRect(4575, 225, 1600, 360), kRadiansMaxLength);
-    cmdRad2Deg =
-        Make<QPushButton>(Frame1, "cmdRad2Deg", TwipsRect(120, 720, 1900, 375), Q(kRad2DegCaption));
-    chkRoundToMinutes = Make<QCheckBox>(Frame1, "chkRoundToMinutes",
-                                        TwipsRect(2160, 750, 1935, 375), "Round to minutes");
-    chkDecimal =
-        Make<QCheckBox>(Frame1, "chkDecimal", TwipsRect(4200, 720, 2000, 375), "Output in decimal");
-    optDecDegrees =
-        Make<QRadioButton>(Frame1, "optDecDegrees", TwipsRect(4200, 1020, 1025, 375), "degrees");
-    optDecMinutes =
-        Make<QRadioButton>(Frame1, "optDecMinutes", TwipsRect(5235, 1020, 1025, 375), "minutes");
+template <typename Control> Control* frmMain::control(std::string_view name) const {
+    return findChild<Control*>(Q(name));
 }
 
-void frmMain::createFrame2() {
-    Frame2 = Make<QGroupBox>(this, "Frame2", TwipsRect(120, 1680, 6495, 1215));
-    lblSign = Make<SignLabel>(Frame2, "lblSign", TwipsRect(50, 240, 255, 255));
+void frmMain::createControls() {
+    for (const layout::Control& control : layout::kMainControls) {
+        QWidget* parent = control.frame.empty() ? this : findChild<QWidget*>(Q(control.frame));
+        QWidget* widget = NewControl(control, parent);
+        widget->setObjectName(Q(control.name));
+        widget->setGeometry(Place(control));
+    }
+    Frame1 = control<QGroupBox>("Frame1");
+    Label1 = control<QLabel>("Label1");
+    txbRadians = control<EntryField>("txbRadians");
+    for (std::size_t i = 0; i < cmdPlusMinus.size(); ++i) {
+        cmdPlusMinus[i] = control<QPushButton>("cmdPlusMinus" + std::to_string(i));
+        SetBold(cmdPlusMinus[i]);
+    }
+    txbToAdd = control<EntryField>("txbToAdd");
+    cmdRad2Deg = control<QPushButton>("cmdRad2Deg");
+    chkRoundToMinutes = control<QCheckBox>("chkRoundToMinutes");
+    chkDecimal = control<QCheckBox>("chkDecimal");
+    optDecDegrees = control<QRadioButton>("optDecDegrees");
+    optDecMinutes = control<QRadioButton>("optDecMinutes");
+    Frame2 = control<QGroupBox>("Frame2");
+    lblSign = control<SignLabel>("lblSign");
     lblSign->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    QFont bold = lblSign->font();
-    bold.setBold(true);
-    lblSign->setFont(bold);
-    Label2 = Make<QLabel>(Frame2, "Label2", TwipsRect(375, 240, 1095, 360), "Degrees:");
-    txbDegrees = MakeField(Frame2, "txbDegrees", TwipsRect(1280, 240, 900, 360), kDegreesMaxLength);
-    Label3 = Make<QLabel>(Frame2, "Label3", TwipsRect(2280, 285, 1095, 360), "minutes:");
-    txbMinutes = MakeField(Frame2, "txbMinutes", TwipsRect(3080, 240, 550, 360), kMinutesMaxLength);
-    Label4 = Make<QLabel>(Frame2, "Label4", TwipsRect(3735, 285, 1050, 360), "seconds:");
-    txbSeconds = MakeField(Frame2, "txbSeconds", TwipsRect(4630, 240, 550, 360), kSecondsMaxLength);
-    cmdDeg2Rad =
-        Make<QPushButton>(Frame2, "cmdDeg2Rad", TwipsRect(120, 720, 1900, 375), Q(kDeg2RadCaption));
-    cmdChangeSign =
-        // The trailing blank is part of the caption users and screen readers know; kept.
-        Make<QPushButton>(Frame2, "cmdChangeSign", TwipsRect(3750, 720, 1455, 360), "Change sign ");
+    SetBold(lblSign);
+    Label2 = control<QLabel>("Label2");
+    txbDegrees = control<EntryField>("txbDegrees");
+    Label3 = control<QLabel>("Label3");
+    txbMinutes = control<EntryField>("txbMinutes");
+    Label4 = control<QLabel>("Label4");
+    txbSeconds = control<EntryField>("txbSeconds");
     for (QLabel* label : {Label2, Label3, Label4}) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-}
-
-void frmMain::createWindowControls() {
-    chkShowPlusMinus = Make<QCheckBox>(this, "chkShowPlusMinus", TwipsRect(6720, 195, 1815, 275),
-                                       "Show +/- results");
-    Label5 = Make<QLabel>(this, "Label5", TwipsRect(9375, 195, 1695, 275), "Significant figures:");
+    cmdDeg2Rad = control<QPushButton>("cmdDeg2Rad");
+    cmdChangeSign = control<QPushButton>("cmdChangeSign");
+    chkShowPlusMinus = control<QCheckBox>("chkShowPlusMinus");
+    Label5 = control<QLabel>("Label5");
     Label5->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    cboDecimalPlaces =
-        Make<PrecisionList>(this, "cboDecimalPlaces", TwipsRect(11145, 150, 615, 315));
-    txbOutput = Make<OutputPane>(this, "txbOutput", TwipsRect(6720, 600, 5055, 3255));
+    cboDecimalPlaces = control<PrecisionList>("cboDecimalPlaces");
+    txbOutput = control<OutputPane>("txbOutput");
     txbOutput->setFont(QFont(QStringLiteral("Courier New"), 8));
-    cmdClear[1] =
-        Make<QPushButton>(this, "cmdClear1", TwipsRect(120, 3075, 1450, 375), "Clear input");
-    cmdClear[0] =
-        Make<QPushButton>(this, "cmdClear0", TwipsRect(1785, 3075, 1450, 375), "Clear output");
-    cmdHelp = Make<QPushButton>(this, "cmdHelp", TwipsRect(3400, 3075, 1450, 375), "Help");
-    cmdQuit = Make<QPushButton>(this, "cmdQuit", TwipsRect(5070, 3075, 1450, 375), "Quit");
-    cmdCopyOutput = new CopyButton(this, kCopyWidthTwips, kCopySelectionWidthTwips);
-    cmdCopyOutput->setObjectName(QStringLiteral("cmdCopyOutput"));
-    cmdCopyOutput->setGeometry(TwipsRect(120, 3600, 2865, 315));
-    lblCopyright = Make<LinkLabel>(this, "lblCopyright", TwipsRect(3360, 3600, 3135, 255),
-                                   QString::fromUtf8(SpecifySoftware::CopyrightNotice));
+    cmdClear = {control<QPushButton>("cmdClear0"), control<QPushButton>("cmdClear1")};
+    cmdHelp = control<QPushButton>("cmdHelp");
+    cmdQuit = control<QPushButton>("cmdQuit");
+    cmdCopyOutput = control<CopyButton>("cmdCopyOutput");
+    lblCopyright = control<LinkLabel>("lblCopyright");
+    lblCopyright->setText(QString::fromUtf8(SpecifySoftware::CopyrightNotice));
     lblCopyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont underlined = lblCopyright->font();
     underlined.setUnderline(true);
@@ -142,14 +141,17 @@ void frmMain::createWindowControls() {
 }
 
 void frmMain::setTabOrder() {
-    const QWidget* order[] = {txbOutput,       cmdQuit,          cmdClear[0],       cmdClear[1],
-                              cmdHelp,         chkShowPlusMinus, cboDecimalPlaces,  cmdCopyOutput,
-                              optDecMinutes,   optDecDegrees,    cmdPlusMinus[2],   cmdPlusMinus[1],
-                              cmdPlusMinus[0], txbToAdd,         chkRoundToMinutes, cmdRad2Deg,
-                              txbRadians,      chkDecimal,       txbSeconds,        txbMinutes,
-                              txbDegrees,      cmdChangeSign,    cmdDeg2Rad,        lblCopyright};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
-        QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+    using layout::Kind;
+    QWidget* previous = nullptr;
+    for (const layout::Control& entry : layout::kMainControls) {
+        if (entry.kind == Kind::Frame || entry.kind == Kind::Label || entry.kind == Kind::Sign) {
+            continue;
+        }
+        QWidget* next = control<QWidget>(entry.name);
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, next);
+        }
+        previous = next;
     }
 }
 
@@ -157,23 +159,13 @@ void frmMain::setTabOrder() {
 // follows by itself. Symbol faces, the unlabelled field and the pane get names that say what
 // they are for.
 void frmMain::nameForAssistiveTechnology() {
-    const std::pair<QLabel*, QWidget*> labelled[] = {{Label1, txbRadians},
-                                                     {Label2, txbDegrees},
-                                                     {Label3, txbMinutes},
-                                                     {Label4, txbSeconds},
-                                                     {Label5, cboDecimalPlaces}};
-    for (const auto& [label, control] : labelled) {
-        label->setBuddy(control);
-        control->setAccessibleName(label->text().remove(QLatin1Char(':')));
-    }
-    const std::pair<QWidget*, const char*> named[] = {
-        {txbToAdd, "Second value"},
-        {cmdPlusMinus[0], "Add"},
-        {cmdPlusMinus[1], "Subtract"},
-        {cmdPlusMinus[2], "Move radians to second value"},
-        {txbOutput, "Results"}};
-    for (const auto& [control, name] : named) {
-        control->setAccessibleName(QLatin1String(name));
+    for (const layout::Control& entry : layout::kMainControls) {
+        if (entry.kind == layout::Kind::Label) {
+            control<QLabel>(entry.name)->setBuddy(control<QWidget>(entry.names));
+            control<QWidget>(entry.names)->setAccessibleName(Q(layout::LabelName(entry)));
+        } else if (!entry.names.empty()) {
+            control<QWidget>(entry.name)->setAccessibleName(Q(entry.names));
+        }
     }
     txbOutput->setAccessibleDescription(
         QStringLiteral("One line per result; the copy button copies the selection or all"));
