@@ -1,6 +1,7 @@
 #include "weblink.h"
 
 #include "StrProc.h"
+#include "WebAddress.h"
 
 namespace orvanel {
 
@@ -32,7 +33,7 @@ std::optional<Message> LaunchFailure(int code, std::string_view extension) {
 }
 
 void OpenWebPage(std::string_view url, UrlOpener& opener, MessageSink& messages, QWidget* owner) {
-    const std::string secure = ReplaceNoCase(url, "http:", "https:");
+    const std::string secure = SecureAddress(url);
     const std::string extension = GetFileExtension(secure);
     const int code = opener.open(QString::fromStdString(secure));
     if (const auto failure = LaunchFailure(code, extension)) {

@@ -1,0 +1,335 @@
+// The main panel: the desktop window's controls, placed from the same table, and its handlers.
+// Each handler reads the controls, lets the engine do the calculator's work, writes back what
+// it returns and does what a window does: the pane, the message box, the focus.
+
+/** @typedef {import('./engine.js').Engine} Engine */
+/** @typedef {import('./engine.js').PageDescription} PageDescription */
+/** @typedef {import('./engine.js').Control} Control */
+/** @typedef {import('./engine.js').Fields} Fields */
+/** @typedef {import('./engine.js').Outcome} Outcome */
+/** @typedef {import('./engine.js').NumberFormat} NumberFormat */
+
+const ENTER = 'Enter';
+
+/**
+ * The regional number settings of a language, as the desktop takes them from the system.
+ * @param {string} language
+ * @returns {NumberFormat}
+ */
+export function NumberFormatOf(language) {
+  const parts = new Intl.NumberFormat(language, { useGrouping: true }).formatToParts(-12345.5);
+  const part = (/** @type {string} */ type, /** @type {string} */ fallback) =>
+    parts.find((p) => p.type === type)?.value ?? fallback;
+  return { decimal: part('decimal', '.'), group: part('group', ''), minus: part('minusSign', '-') };
+}
+
+/**
+ * @template {HTMLElement} T
+ * @param {string} id
+ * @returns {T}
+ */
+function byId(id) {
+  return /** @type {T} */ (document.getElementById(id));
+}
+
+/**
+ * One control of the table as an element, placed in CSS pixels.
+ * @param {Control} c
+ * @param {PageDescription} page
+ * @returns {HTMLElement}
+ */
+function NewControl(c, page) {
+  /** @type {HTMLElement} */
+  let element;
+  let target = null; // the focusable part, where it is not the placed element itself
+  switch (c.kind) {
+    case 'frame':
+      element = document.createElement('div');
+      break;
+    case 'label': {
+      const label = document.createElement('label');
+      label.htmlFor = c.names;
+      label.textContent = c.caption;
+      element = label;
+      break;
+    }
+    case 'sign':
+      element = document.createElement('span');
+      element.setAttribute('role', 'img');
+      element.setAttribute('aria-label', 'Sign: none');
+      break;
+    case 'field': {
+      const input = document.createElement('input');
+      Object.assign(input, { type: 'text', maxLength: c.maxLength, spellcheck: false, autocomplete: 'off' });
+      element = input;
+      break;
+    }
+    case 'button':
+      element = document.createElement('button');
+      element.setAttribute('type', 'button');
+      element.textContent = c.caption;
+      break;
+    case 'check':
+    case 'option': {
+      element = document.createElement('label');
+      target = document.createElement('input');
+      target.type = c.kind === 'check' ? 'checkbox' : 'radio';
+      target.name = c.kind === 'option' ? 'decimalForm' : c.name;
+      element.append(target, c.caption);
+      break;
+    }
+    case 'list': {
+      const list = document.createElement('select');
+      list.append(...page.figures.map((f) => new Option(String(f))));
+      list.selectedIndex = -1;
+      element = list;
+      break;
+    }
+    case 'pane':
+      element = document.createElement('textarea');
+      element.setAttribute('spellcheck', 'false');
+      break;
+    default: {
+      const link = document.createElement('a');
+      Object.assign(link, { href: page.url, target: '_blank', rel: 'noopener', textContent: page.notice });
+      element = link;
+    }
+  }
+  (target ?? element).id = c.name;
+  if (c.names && c.kind !== 'label') (target ?? element).setAttribute('aria-label', c.names);
+  element.classList.add(c.kind);
+  const [left, top, width, height] = c.box;
+  Object.assign(element.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` });
+  return element;
+}
+
+export class MainPanel {
+  /**
+   * @param {Engine} engine
+   * @param {NumberFormat} format
+   * @param {{showHelp: (mainPanel: HTMLElement) => void, copy: (text: string) => Promise<boolean>}} services
+   */
+  constructor(engine, format, services) {
+    this.engine = engine;
+    this.format = format;
+    this.services = services;
+    this.page = engine.page();
+    this.startUpCompleted = false;
+    this.symbolFace = false;
+    /** @type {string} */
+    this.figures = '';
+    /** @type {HTMLElement | null} */
+    this.enterPressedIn = null;
+    this.build();
+  }
+
+  build() {
+    const main = byId('frmMain');
+    Object.assign(main.style, { width: `${this.page.width}px`, height: `${this.page.height}px` });
+    for (const control of this.page.controls) {
+      if (control.name === 'cmdQuit') continue; // a page is left by the browser, not by a button
+      (control.frame ? byId(control.frame) : main).append(NewControl(control, this.page));
+    }
+    this.wire();
+  }
+
+  /** @param {string} name @returns {any} */
+  $(name) {
+    return document.getElementById(name);
+  }
+
+  wire() {
+    const click = (/** @type {string} */ name, /** @type {() => void} */ handler) =>
+      this.$(name).addEventListener('click', handler);
+    click('cmdClear0', () => this.clearOutput());
+    click('cmdClear1', () => this.runCommand('clear'));
+    click('cmdHelp', () => this.services.showHelp(byId('frmMain')));
+    click('cmdRad2Deg', () => this.runCommand('rad2deg'));
+    click('cmdDeg2Rad', () => this.runCommand('deg2rad'));
+    click('cmdChangeSign', () => this.changeSign());
+    ['add', 'sub', 'move'].forEach((command, i) => click(`cmdPlusMinus${i}`, () => this.runCommand(command)));
+    click('chkDecimal', () => this.chkDecimal_Click());
+    click('chkRoundToMinutes', () => this.chkRoundToMinutes_Click());
+    click('cmdCopyOutput', () => this.copyOutput());
+    this.$('cboDecimalPlaces').addEventListener('change', () => this.chooseFigures());
+    this.$('txbOutput').addEventListener('mouseup', (/** @type {MouseEvent} */ e) => {
+      if (e.button === 0) this.updateCopyButton();
+    });
+    const conversions = { txbRadians: 'rad2deg', txbDegrees: 'deg2rad', txbMinutes: 'deg2rad', txbSeconds: 'deg2rad' };
+    for (const [name, command] of Object.entries(conversions)) this.wireEnter(this.$(name), command);
+  }
+
+  // Enter converts when it is released in the field it was pressed in, as in the window.
+  /** @param {HTMLInputElement} field @param {string} command */
+  wireEnter(field, command) {
+    field.addEventListener('keydown', (e) => {
+      if (!e.repeat) this.enterPressedIn = e.key === ENTER ? field : null;
+    });
+    field.addEventListener('keyup', (e) => {
+      const paired = e.key === ENTER && this.enterPressedIn === field;
+      this.enterPressedIn = null;
+      if (paired) this.runCommand(command);
+    });
+    field.addEventListener('blur', () => { this.enterPressedIn = null; });
+  }
+
+  // The start-up sequence of the window: default options, the line for one radian, the focus
+  // in the radians field, the precision "7".
+  start() {
+    this.startUpCompleted = false;
+    document.title = this.page.title;
+    byId('caption').textContent = this.page.title;
+    this.setDefaultOptions();
+    this.updateCopyButton();
+    this.$('txbRadians').value = '1';
+    this.runCommand('rad2deg');
+    this.focusField(this.$('txbRadians'));
+    this.$('cboDecimalPlaces').value = String(this.page.startFigures);
+    this.chooseFigures();
+    this.startUpCompleted = true;
+  }
+
+  setDefaultOptions() {
+    this.runCommand('clear');
+    this.$('chkRoundToMinutes').checked = false;
+    Object.assign(this.$('optDecDegrees'), { checked: true, disabled: true });
+    this.$('optDecMinutes').disabled = true;
+    this.$('chkShowPlusMinus').checked = true;
+    this.$('chkDecimal').checked = false;
+    this.$('cboDecimalPlaces').selectedIndex = -1;
+    this.figures = '';
+  }
+
+  chooseFigures() {
+    this.figures = this.$('cboDecimalPlaces').value;
+    if (this.startUpCompleted) this.focusField(this.$('txbRadians'));
+  }
+
+  chkDecimal_Click() {
+    const decimal = this.$('chkDecimal').checked;
+    this.$('chkRoundToMinutes').disabled = decimal;
+    this.$('optDecDegrees').disabled = !decimal;
+    this.$('optDecMinutes').disabled = !decimal;
+    this.$('cmdRad2Deg').focus();
+  }
+
+  chkRoundToMinutes_Click() {
+    this.$('chkDecimal').disabled = this.$('chkRoundToMinutes').checked;
+    const decimal = this.$('chkDecimal').checked;
+    this.$('optDecDegrees').disabled = !decimal;
+    this.$('optDecMinutes').disabled = !decimal;
+    this.$('cmdRad2Deg').focus();
+  }
+
+  changeSign() {
+    this.symbolFace = true;
+    this.runCommand('sign');
+  }
+
+  /** @returns {Fields} */
+  readFields() {
+    const text = (/** @type {string} */ name) => this.$(name).value;
+    return {
+      radians: text('txbRadians'), toAdd: text('txbToAdd'), degrees: text('txbDegrees'),
+      minutes: text('txbMinutes'), seconds: text('txbSeconds'), sign: this.$('lblSign').dataset.caption ?? '',
+    };
+  }
+
+  /** @param {Fields} fields */
+  writeFields(fields) {
+    const names = { txbRadians: fields.radians, txbToAdd: fields.toAdd, txbDegrees: fields.degrees,
+      txbMinutes: fields.minutes, txbSeconds: fields.seconds };
+    for (const [name, text] of Object.entries(names)) {
+      if (this.$(name).value !== text) this.$(name).value = text;
+    }
+    const sign = this.$('lblSign');
+    sign.dataset.caption = fields.sign;
+    sign.textContent = this.symbolFace ? fields.sign.replaceAll('-', '\u2212') : fields.sign;
+    sign.setAttribute('aria-label', fields.sign ? 'Sign: minus' : 'Sign: none');
+  }
+
+  /** @param {string} command */
+  runCommand(command) {
+    const deg2Rad = this.$('cmdDeg2Rad');
+    const outcome = this.engine.run(command, {
+      fields: this.readFields(),
+      figures: this.figures,
+      options: {
+        outputInDecimal: this.$('chkDecimal').checked,
+        decimalDegrees: this.$('optDecDegrees').checked,
+        roundToMinutes: this.$('chkRoundToMinutes').checked,
+        showPlusMinus: this.$('chkShowPlusMinus').checked,
+      },
+      format: this.format,
+      deg2RadFocusable: !deg2Rad.disabled && deg2Rad.offsetParent !== null,
+    });
+    this.writeFields(outcome.fields);
+    this.apply(outcome);
+  }
+
+  /** @param {Outcome} outcome */
+  apply(outcome) {
+    if (outcome.paneLine) this.appendLine(outcome.paneLine, outcome.paneCommas);
+    const focus = () => {
+      if (outcome.focus === 'cmdDeg2Rad') this.$('cmdDeg2Rad').focus();
+      else if (outcome.focus) this.focusField(this.$(outcome.focus));
+    };
+    if (outcome.message) ShowMessage(outcome.message, focus);
+    else focus();
+  }
+
+  /** @param {HTMLInputElement} field the field gets the focus with the caret at the end */
+  focusField(field) {
+    field.focus();
+    field.setSelectionRange(field.value.length, field.value.length);
+  }
+
+  /** @param {string} line @param {boolean} pointsToCommas */
+  appendLine(line, pointsToCommas) {
+    const pane = this.$('txbOutput');
+    const before = pointsToCommas ? pane.value.replaceAll('.', ',') : pane.value;
+    pane.value = `${before}${line}\n`;
+    pane.setSelectionRange(pane.value.length, pane.value.length);
+    pane.scrollTop = pane.scrollHeight;
+    byId('announcer').textContent = line; // a screen reader hears each new result
+  }
+
+  clearOutput() {
+    this.$('txbOutput').value = '';
+  }
+
+  updateCopyButton() {
+    const pane = this.$('txbOutput');
+    const selected = pane.selectionStart !== pane.selectionEnd;
+    const { copy } = this.page;
+    const button = this.$('cmdCopyOutput');
+    button.textContent = selected ? copy.selectionCaption : copy.caption;
+    button.style.width = `${selected ? copy.selectionWidth : copy.width}px`;
+  }
+
+  // Copies the selection, or the whole pane, with the line ends of the desktop's clipboard.
+  async copyOutput() {
+    const pane = this.$('txbOutput');
+    const { selectionStart: start, selectionEnd: end } = pane;
+    const text = start !== end ? pane.value.slice(start, end) : pane.value;
+    if (!(await this.services.copy(text.replaceAll('\n', '\r\n')))) return;
+    pane.setSelectionRange(start, start);
+    this.updateCopyButton();
+  }
+}
+
+/**
+ * A message box: its text and title, OK focused; Enter, Space or Escape close it, and the
+ * focus then goes where the command sends it.
+ * @param {{text: string, title: string, style: number}} message
+ * @param {() => void} then
+ */
+export function ShowMessage(message, then) {
+  const box = /** @type {HTMLDialogElement} */ (byId('msgBox'));
+  byId('msgTitle').textContent = message.title;
+  byId('msgText').textContent = message.text;
+  byId('msgIcon').textContent = message.style === 64 ? 'i' : '!';
+  box.addEventListener('close', then, { once: true });
+  box.showModal();
+  byId('msgOk').focus();
+}
