@@ -13,6 +13,7 @@ const site = join(build, 'site');
 const version = /project\(Orvanel VERSION ([0-9.]+)/.exec(readFileSync(join(root, 'CMakeLists.txt'), 'utf8'))?.[1];
 const modules = ['engine.js', 'page.js', 'viewer.js', 'main.js']; // each after what it imports
 
+/** @type {Record<string, string>} */
 const files = {
   'index.html': join(web, 'index.html'),
   'style.css': join(web, 'style.css'),

@@ -87,7 +87,7 @@ Outcome RunCommand(Request& request) {
     return {};
 }
 
-constexpr const char* kFocusNames[] = {"",           "txbRadians", "txbToAdd", "txbDegrees",
+constexpr const char* kFocusNames[] = {"",           "txbRadians", "txbToAdd",  "txbDegrees",
                                        "txbMinutes", "txbSeconds", "cmdDeg2Rad"};
 
 // The answer: radians, second value, degrees, minutes, seconds, sign, the pane's line, 1 when
@@ -103,8 +103,7 @@ std::string Answer(const Request& request, const Outcome& outcome) {
          {std::string_view(f.radians), std::string_view(f.toAdd), std::string_view(f.degrees),
           std::string_view(f.minutes), std::string_view(f.seconds), std::string_view(f.sign),
           std::string_view(outcome.paneLine), std::string_view(outcome.paneCommas ? "1" : "0"),
-          std::string_view(message.text), std::string_view(message.title),
-          std::string_view(style),
+          std::string_view(message.text), std::string_view(message.title), std::string_view(style),
           std::string_view(kFocusNames[static_cast<int>(outcome.focus)])}) {
         text += part;
         text += kSeparator;
@@ -124,8 +123,23 @@ std::string JsonText(std::string_view text) {
     return out + "\"";
 }
 
-constexpr const char* kKinds[] = {"frame",  "label",  "sign", "field", "button",
-                                  "check",  "option", "list", "pane",  "link"};
+constexpr const char* kKinds[] = {"frame", "label",  "sign", "field", "button",
+                                  "check", "option", "list", "pane",  "link"};
+
+// What assistive technology calls a control where its caption does not say it: the name the
+// table gives it, or the name its label gives it.
+std::string_view AccessibleName(const layout::Control& control) {
+    using namespace orvanel::layout;
+    if (control.kind == Kind::Label) {
+        return {};
+    }
+    for (const Control& label : kMainControls) {
+        if (label.kind == Kind::Label && label.names == control.name) {
+            return LabelName(label);
+        }
+    }
+    return control.names;
+}
 
 // What the page is built from: the product's texts, the precision list and the window's
 // controls in tab order, with their places in CSS pixels.
@@ -152,10 +166,11 @@ std::string PageDescription() {
         json += "\"name\":" + JsonText(c.name) +
                 ",\"kind\":" + JsonText(kKinds[static_cast<int>(c.kind)]) +
                 ",\"frame\":" + JsonText(c.frame) + ",\"caption\":" + JsonText(c.caption) +
-                ",\"names\":" + JsonText(c.names) + ",\"maxLength\":" +
-                std::to_string(c.maxLength) + ",\"box\":[" + std::to_string(Px(c.twips.left)) +
-                "," + std::to_string(Px(c.twips.top)) + "," + std::to_string(Px(c.twips.width)) +
-                "," + std::to_string(Px(c.twips.height)) + "]}";
+                ",\"labels\":" + JsonText(c.kind == Kind::Label ? c.names : "") +
+                ",\"accessibleName\":" + JsonText(AccessibleName(c)) +
+                ",\"maxLength\":" + std::to_string(c.maxLength) + ",\"box\":[" +
+                std::to_string(Px(c.twips.left)) + "," + std::to_string(Px(c.twips.top)) + "," +
+                std::to_string(Px(c.twips.width)) + "," + std::to_string(Px(c.twips.height)) + "]}";
     }
     return json + "]}";
 }
@@ -165,14 +180,20 @@ std::string g_answer;
 
 } // namespace
 
+#ifdef __wasm__
+#define ORVANEL_EXPORT(name) __attribute__((export_name(name)))
+#else
+#define ORVANEL_EXPORT(name)
+#endif
+
 // The page writes its request into a buffer of `size` bytes that this returns.
-extern "C" __attribute__((export_name("request_buffer"))) char* RequestBuffer(std::size_t size) {
+extern "C" ORVANEL_EXPORT("request_buffer") char* RequestBuffer(std::size_t size) {
     g_request.assign(size, '\0');
     return g_request.data();
 }
 
 // Runs the request; the answer's bytes are at the address returned, answer_size() of them.
-extern "C" __attribute__((export_name("run"))) const char* RunRequest() {
+extern "C" ORVANEL_EXPORT("run") const char* RunRequest() {
     if (g_request == "page") {
         g_answer = PageDescription();
     } else {
@@ -183,6 +204,28 @@ extern "C" __attribute__((export_name("run"))) const char* RunRequest() {
     return g_answer.data();
 }
 
-extern "C" __attribute__((export_name("answer_size"))) std::size_t AnswerSize() {
+extern "C" ORVANEL_EXPORT("answer_size") std::size_t AnswerSize() {
     return g_answer.size();
 }
+
+#ifndef __wasm__
+#include <cstdio>
+#include <iostream>
+#include <iterator>
+
+// Built natively, the same requests and answers go through standard input and output, one
+// request after another separated by U+001E, so that the native engine and the WebAssembly one
+// can be compared byte for byte.
+int main() {
+    const std::string input{std::istreambuf_iterator<char>(std::cin), {}};
+    for (std::size_t start = 0; start < input.size();) {
+        const auto end = std::min(input.find('\x1E', start), input.size());
+        g_request.assign(input, start, end - start);
+        const char* answer = RunRequest();
+        std::fwrite(answer, 1, AnswerSize(), stdout);
+        std::fputc('\x1E', stdout);
+        start = end + 1;
+    }
+    return 0;
+}
+#endif

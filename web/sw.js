@@ -5,18 +5,21 @@ const FILES = ['./', 'index.html', 'style.css', 'app/main.js', 'app/engine.js', 
   'app/viewer.js', 'orvanel.wasm', 'orvanel_help.txt', 'manifest.webmanifest', 'orvanel.svg',
   'orvanel-32.png'];
 
+/** @typedef {Event & {waitUntil(p: Promise<unknown>): void}} ExtendableEvent */
+/** @typedef {ExtendableEvent & {request: Request, respondWith(r: Promise<Response>): void}} FetchEvent */
+
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)));
+  /** @type {ExtendableEvent} */ (event).waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)));
 });
 
 self.addEventListener('activate', (event) => {
-  event.waitUntil(caches.keys().then((keys) =>
+  /** @type {ExtendableEvent} */ (event).waitUntil(caches.keys().then((keys) =>
     Promise.all(keys.filter((key) => key !== CACHE).map((key) => caches.delete(key)))));
 });
 
 self.addEventListener('fetch', (event) => {
-  const request = event.request;
-  if (request.method !== 'GET') return;
-  event.respondWith(caches.match(request, { ignoreSearch: true })
-    .then((cached) => cached ?? fetch(request)));
+  const fetchEvent = /** @type {FetchEvent} */ (event);
+  if (fetchEvent.request.method !== 'GET') return;
+  fetchEvent.respondWith(caches.match(fetchEvent.request, { ignoreSearch: true })
+    .then((cached) => cached ?? fetch(fetchEvent.request)));
 });

@@ -9,14 +9,19 @@
  *   message: {text: string, title: string, style: number} | null, focus: string}} Outcome
  */
 /**
- * @typedef {{name: string, kind: string, frame: string, caption: string, names: string,
- *   maxLength: number, box: number[]}} Control
+ * @typedef {{name: string, kind: string, frame: string, caption: string, labels: string,
+ *   accessibleName: string, maxLength: number, box: number[]}} Control
  */
 /**
  * @typedef {{title: string, notice: string, url: string, width: number, height: number,
  *   figures: number[], startFigures: number,
  *   copy: {caption: string, selectionCaption: string, width: number, selectionWidth: number},
  *   controls: Control[]}} PageDescription
+ */
+
+/**
+ * @typedef {{fields: Fields, figures: string, options: Options, format: NumberFormat,
+ *   deg2RadFocusable: boolean}} State
  */
 
 const SEPARATOR = '\x1F';
@@ -33,6 +38,22 @@ const WASI = new Proxy({}, {
     return 52;
   },
 });
+
+/**
+ * The engine's request for a command on the controls' state: the command, the list entry
+ * chosen, the options, whether "Degrees to radians" can take the focus, the regional format and
+ * the fields, separated by U+001F.
+ * @param {string} command
+ * @param {State} state
+ */
+export function Request(command, state) {
+  const flag = (/** @type {boolean} */ on) => (on ? '1' : '0');
+  const { options, format } = state;
+  return [command, state.figures, flag(options.outputInDecimal), flag(options.decimalDegrees),
+    flag(options.roundToMinutes), flag(options.showPlusMinus), flag(state.deg2RadFocusable),
+    format.decimal, format.group, format.minus, ...FIELD_ORDER.map((name) => state.fields[name])]
+    .join(SEPARATOR);
+}
 
 export class Engine {
   /** @param {WebAssembly.Instance} instance */
@@ -69,16 +90,11 @@ export class Engine {
   /**
    * Runs a command ("rad2deg", "deg2rad", "add", "sub", "move", "sign", "clear") on the fields.
    * @param {string} command
-   * @param {{fields: Fields, figures: string, options: Options, format: NumberFormat, deg2RadFocusable: boolean}} state
+   * @param {State} state
    * @returns {Outcome}
    */
   run(command, state) {
-    const flag = (/** @type {boolean} */ on) => (on ? '1' : '0');
-    const { options, format } = state;
-    const request = [command, state.figures, flag(options.outputInDecimal), flag(options.decimalDegrees),
-      flag(options.roundToMinutes), flag(options.showPlusMinus), flag(state.deg2RadFocusable),
-      format.decimal, format.group, format.minus, ...FIELD_ORDER.map((name) => state.fields[name])];
-    const parts = this.call(request.join(SEPARATOR)).split(SEPARATOR);
+    const parts = this.call(Request(command, state)).split(SEPARATOR);
     const fields = /** @type {Fields} */ (Object.fromEntries(FIELD_ORDER.map((name, i) => [name, parts[i]])));
     const [paneLine, commas, text, title, style, focus] = parts.slice(FIELD_ORDER.length);
     return {

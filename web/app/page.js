@@ -48,7 +48,7 @@ function NewControl(c, page) {
       break;
     case 'label': {
       const label = document.createElement('label');
-      label.htmlFor = c.names;
+      label.htmlFor = c.labels;
       label.textContent = c.caption;
       element = label;
       break;
@@ -96,7 +96,7 @@ function NewControl(c, page) {
     }
   }
   (target ?? element).id = c.name;
-  if (c.names && c.kind !== 'label') (target ?? element).setAttribute('aria-label', c.names);
+  if (c.accessibleName) (target ?? element).setAttribute('aria-label', c.accessibleName);
   element.classList.add(c.kind);
   const [left, top, width, height] = c.box;
   Object.assign(element.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` });

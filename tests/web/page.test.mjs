@@ -1,0 +1,213 @@
+// The page in a real browser (Debian's chromium through Playwright), found by role and name as
+// a screen reader or a user finds it: both conversions with their messages and focus, the forms,
+// the sign, the adder, the copy button and the clipboard, Clear, Help, the link, the tab order
+// with every name, Enter on a focused button, German number format, axe-core's verdict, and 500
+// random inputs typed in giving the lines orvanel-cli gives.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFileSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { extname, join, normalize } from 'node:path';
+import { after, before, test } from 'node:test';
+
+const web = new URL('../../web/', import.meta.url);
+const { chromium } = await import(new URL('node_modules/playwright-core/index.mjs', web).href);
+const axeSource = readFileSync(new URL('node_modules/axe-core/axe.min.js', web), 'utf8');
+const { ORVANEL_SITE: site = '', ORVANEL_CLI: cli = '' } = process.env;
+const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
+  '.txt': 'text/plain; charset=utf-8', '.svg': 'image/svg+xml', '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
+
+/** @type {import('node:http').Server} */
+let server;
+/** @type {any} */
+let browser;
+let origin = '';
+
+before(async () => {
+  server = createServer((request, response) => {
+    const path = normalize(decodeURIComponent(new URL(request.url ?? '/', 'http://x').pathname)).replace(/\/$/, '/index.html');
+    try {
+      const body = readFileSync(join(site, path));
+      response.writeHead(200, { 'content-type': TYPES[/** @type {keyof TYPES} */ (extname(path))] ?? 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  await new Promise((done) => server.listen(0, '127.0.0.1', () => done(null)));
+  origin = `http://127.0.0.1:${/** @type {import('node:net').AddressInfo} */ (server.address()).port}`;
+  browser = await chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync'],
+  });
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+async function open(query = '') {
+  const context = await browser.newContext({ permissions: ['clipboard-read', 'clipboard-write'] });
+  const page = await context.newPage();
+  await page.goto(`${origin}/${query}`);
+  await page.waitForSelector('body[data-ready]');
+  return page;
+}
+
+/** @param {any} page */
+const paneLines = async (page) => (await page.getByRole('textbox', { name: 'Results' }).inputValue()).split('\n');
+/** @param {any} page */
+const lastLine = async (page) => (await paneLines(page)).at(-2);
+/** @param {any} page */
+const focused = (page) => page.evaluate(() => document.activeElement?.id);
+/** @param {any} page @param {string} name @param {string} text */
+const enter = async (page, name, text) => {
+  await page.getByRole('textbox', { name, exact: true }).fill(text);
+  await page.getByRole('textbox', { name, exact: true }).press('Enter');
+};
+
+test('start-up, both conversions, their messages and where the focus goes', { skip: !site }, async () => {
+  const page = await open();
+  assert.equal(await page.title(), 'Orvanel 5.54');
+  assert.deepEqual(await paneLines(page), ['1.00 radians = 57°17\'45"', '']);
+  assert.equal(await focused(page), 'txbRadians');
+  assert.equal(await page.getByLabel('Significant figures').inputValue(), '7');
+  await enter(page, 'Radians', '1');
+  assert.equal(await lastLine(page), '1.00000 radians = 57°17\'45"');
+  assert.equal(await page.locator('#announcer').textContent(), '1.00000 radians = 57°17\'45"');
+  await enter(page, 'Degrees', 'abc');
+  const box = page.getByRole('alertdialog', { name: 'Degrees to radians' });
+  assert.equal(await box.getByText('Invalid input for degrees, minutes or seconds.').count(), 1);
+  assert.equal(await focused(page), 'msgOk');
+  await page.keyboard.press('Escape');
+  await page.getByRole('textbox', { name: 'Degrees' }).fill('10');
+  await enter(page, 'minutes', '60');
+  assert.equal(await box.getByText('Minutes out of range').count(), 1);
+  await page.keyboard.press('Enter');
+  assert.equal(await focused(page), 'txbMinutes');
+  assert.deepEqual(await page.evaluate(() => [/** @type {HTMLInputElement} */ (document.activeElement).selectionStart]), [2]);
+  assert.equal((await paneLines(page)).length, 3); // a refused command adds no line
+});
+
+test('forms, sign, adder, copy button, clipboard, Clear and Help', { skip: !site }, async () => {
+  const page = await open();
+  const check = (/** @type {string} */ name) => page.getByRole('checkbox', { name }).click();
+  await check('Output in decimal');
+  assert.equal(await page.getByRole('checkbox', { name: 'Round to minutes' }).isDisabled(), true);
+  assert.equal(await focused(page), 'cmdRad2Deg');
+  await page.getByRole('radio', { name: 'minutes' }).click();
+  await enter(page, 'Radians', '1');
+  assert.equal(await lastLine(page), '1.00000 radians = 57°17.75\'');
+  await check('Output in decimal');
+  await check('Round to minutes');
+  await page.getByRole('button', { name: 'Radians to degrees' }).press('Enter'); // Enter presses a focused button
+  assert.equal(await lastLine(page), '1.00000 radians = 57°18\'');
+
+  await page.getByRole('button', { name: 'Clear input' }).click();
+  await page.getByRole('textbox', { name: 'Degrees' }).fill('30');
+  await page.getByRole('button', { name: 'Change sign' }).click();
+  assert.equal(await page.getByRole('img', { name: 'Sign: minus' }).textContent(), '\u2212');
+  assert.equal(await focused(page), 'cmdDeg2Rad');
+  await page.keyboard.press('Enter');
+  assert.equal(await lastLine(page), '-30°0\'0" = -0.52360 radians');
+
+  await page.getByRole('textbox', { name: 'Radians' }).fill('3');
+  await page.getByRole('textbox', { name: 'Second value' }).fill('4');
+  await page.getByRole('button', { name: 'Add' }).click();
+  assert.equal(await lastLine(page), '(3 + 4) mod 2pi = 0.71681');
+  await page.getByRole('button', { name: 'Move radians to second value' }).click();
+  assert.equal(await page.getByRole('textbox', { name: 'Second value' }).inputValue(), '0.71681');
+
+  const pane = page.getByRole('textbox', { name: 'Results' });
+  await pane.evaluate((/** @type {HTMLTextAreaElement} */ p) => p.setSelectionRange(0, 4));
+  await pane.dispatchEvent('mouseup', { button: 0 });
+  await page.getByRole('button', { name: 'Copy selected text to clipboard' }).click();
+  assert.equal(await page.evaluate(() => navigator.clipboard.readText()), '1.00');
+  await page.getByRole('button', { name: 'Copy to clipboard' }).click();
+  assert.match(await page.evaluate(() => navigator.clipboard.readText()), /^1\.00 radians = 57°17'45"\r\n/);
+  await page.getByRole('button', { name: 'Clear output' }).click();
+  assert.equal(await pane.inputValue(), '');
+
+  await page.getByRole('button', { name: 'Help' }).click();
+  const help = page.getByRole('textbox', { name: 'Help for Orvanel' });
+  assert.match(await help.inputValue(), /^Orvanel - a calculator for plane angles/);
+  assert.equal(await focused(page), 'txbText1');
+  await page.getByRole('button', { name: 'Close' }).click();
+  assert.equal(await help.isVisible(), false);
+  assert.equal(await page.getByRole('link', { name: '© 2026 The Orvanel developers' }).getAttribute('href'),
+    'https://orvanel.example.org/');
+});
+
+test('Tab visits every control in the window\'s order, each named as it shows', { skip: !site }, async () => {
+  const page = await open();
+  const order = [['textbox', 'Results'], ['button', 'Clear output'], ['button', 'Clear input'], ['button', 'Help'],
+    ['checkbox', 'Show +/- results'], ['combobox', 'Significant figures'], ['button', 'Copy to clipboard'],
+    ['button', 'Move radians to second value'], ['button', 'Subtract'],
+    ['button', 'Add'], ['textbox', 'Second value'], ['checkbox', 'Round to minutes'], ['button', 'Radians to degrees'],
+    ['textbox', 'Radians'], ['checkbox', 'Output in decimal'], ['textbox', 'seconds'], ['textbox', 'minutes'],
+    ['textbox', 'Degrees'], ['button', 'Change sign '], ['button', 'Degrees to radians'],
+    ['link', '© 2026 The Orvanel developers']];
+  await page.getByRole('textbox', { name: 'Results' }).focus();
+  for (const [role, name] of order) {
+    const id = await page.getByRole(role, { name, exact: true }).evaluate((/** @type {Element} */ e) => e.id);
+    assert.equal(await focused(page), id, `${role} ${name}`);
+    await page.keyboard.press('Tab');
+  }
+});
+
+test('German number format follows ?lang=de; the rest stays as it is', { skip: !site }, async () => {
+  const page = await open('?lang=de');
+  await page.getByRole('checkbox', { name: 'Output in decimal' }).click();
+  await enter(page, 'Radians', '1,5');
+  assert.equal(await lastLine(page), '1,50000 radians = 85,9437°');
+  await page.getByRole('combobox', { name: 'Significant figures' }).selectOption('9');
+  await enter(page, 'Radians', '-2');
+  assert.equal(await lastLine(page), '-2.0000000 radians = -114.591559°');
+});
+
+test('axe-core finds no violation at start-up, with a message open, and with Help open', { skip: !site }, async () => {
+  const page = await open();
+  await page.addScriptTag({ content: axeSource });
+  const violations = async () => (await page.evaluate(() => /** @type {any} */ (window).axe.run()))
+    .violations.map((/** @type {{id: string}} */ v) => v.id);
+    assert.deepEqual(await violations(), []);
+  await enter(page, 'Degrees', 'x');
+  await page.getByRole('alertdialog').waitFor();
+  assert.deepEqual(await violations(), []);
+  await page.keyboard.press('Enter');
+  await page.getByRole('button', { name: 'Help' }).click();
+  assert.deepEqual(await violations(), []);
+});
+
+test('500 random inputs typed in give the lines orvanel-cli gives', { skip: !site || !cli }, async () => {
+  const page = await open();
+  let seed = 17;
+  const random = () => ((seed = (seed * 1103515245 + 12345) % 2 ** 31) / 2 ** 31);
+  const number = (/** @type {number} */ limit, /** @type {number} */ decimals) =>
+    (random() * limit).toFixed(decimals).replace('.', random() < 0.3 ? ',' : '.');
+  /** @type {Record<string, {inputs: string[], lines: string[]}>} */
+  const typed = { rad2deg: { inputs: [], lines: [] }, deg2rad: { inputs: [], lines: [] } };
+  for (let i = 0; i < 500; ++i) {
+    if (i % 2 === 0) {
+      const radians = `${random() < 0.4 ? '-' : ''}${number(6.28, Math.floor(random() * 8))}`;
+      await enter(page, 'Radians', radians);
+      typed.rad2deg.inputs.push(radians);
+      typed.rad2deg.lines.push(`${await lastLine(page)}\n`);
+    } else {
+      const parts = [number(360, 0), number(59, 0), number(59, Math.floor(random() * 3))];
+      await page.getByRole('button', { name: 'Clear input' }).click();
+      for (const [j, name] of ['Degrees', 'minutes', 'seconds'].entries()) {
+        await page.getByRole('textbox', { name, exact: true }).fill(parts[j]);
+      }
+      await page.getByRole('textbox', { name: 'seconds' }).press('Enter');
+      typed.deg2rad.inputs.push(`${parts[0]}°${parts[1]}'${parts[2]}"`);
+      typed.deg2rad.lines.push(`${await lastLine(page)}\n`);
+    }
+  }
+  for (const [command, { inputs, lines }] of Object.entries(typed)) {
+    const said = execFileSync(cli, [command], { input: `${inputs.join('\n')}\n` }).toString();
+    assert.deepEqual(said.split(/(?<=\n)/), lines, command);
+  }
+});
