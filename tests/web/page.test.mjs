@@ -38,7 +38,8 @@ before(async () => {
   origin = `http://127.0.0.1:${/** @type {import('node:net').AddressInfo} */ (server.address()).port}`;
   browser = await chromium.launch({
     executablePath: '/usr/bin/chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--disable-quic', '--no-first-run',
+      '--disable-background-networking',
       '--disable-component-update', '--disable-sync'],
   });
 });
