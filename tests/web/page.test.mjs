@@ -6,17 +6,13 @@
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
-import { createServer } from 'node:http';
-import { extname, join, normalize } from 'node:path';
 import { after, before, test } from 'node:test';
+import { Serve } from '../../web/serve.mjs';
 
 const web = new URL('../../web/', import.meta.url);
 const { chromium } = await import(new URL('node_modules/playwright-core/index.mjs', web).href);
 const axeSource = readFileSync(new URL('node_modules/axe-core/axe.min.js', web), 'utf8');
 const { ORVANEL_SITE: site = '', ORVANEL_CLI: cli = '' } = process.env;
-const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
-  '.txt': 'text/plain; charset=utf-8', '.svg': 'image/svg+xml', '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
-
 /** @type {import('node:http').Server} */
 let server;
 /** @type {any} */
@@ -24,18 +20,8 @@ let browser;
 let origin = '';
 
 before(async () => {
-  server = createServer((request, response) => {
-    const path = normalize(decodeURIComponent(new URL(request.url ?? '/', 'http://x').pathname)).replace(/\/$/, '/index.html');
-    try {
-      const body = readFileSync(join(site, path));
-      response.writeHead(200, { 'content-type': TYPES[/** @type {keyof TYPES} */ (extname(path))] ?? 'application/octet-stream' });
-      response.end(body);
-    } catch {
-      response.writeHead(404).end();
-    }
-  });
-  await new Promise((done) => server.listen(0, '127.0.0.1', () => done(null)));
-  origin = `http://127.0.0.1:${/** @type {import('node:net').AddressInfo} */ (server.address()).port}`;
+  if (!site) return;
+  ({ server, address: origin } = await Serve(site, 0));
   browser = await chromium.launch({
     executablePath: '/usr/bin/chromium',
     args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--disable-quic', '--no-first-run',
@@ -52,7 +38,7 @@ after(async () => {
 async function open(query = '') {
   const context = await browser.newContext({ permissions: ['clipboard-read', 'clipboard-write'] });
   const page = await context.newPage();
-  await page.goto(`${origin}/${query}`);
+  await page.goto(`${origin}${query}`);
   await page.waitForSelector('body[data-ready]');
   return page;
 }
@@ -211,4 +197,18 @@ test('500 random inputs typed in give the lines orvanel-cli gives', { skip: !sit
     const said = execFileSync(cli, [command], { input: `${inputs.join('\n')}\n` }).toString();
     assert.deepEqual(said.split(/(?<=\n)/), lines, command);
   }
+});
+
+test('offline: the visited site keeps working, and the single file works from disk', { skip: !site }, async () => {
+  const page = await open();
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.context().setOffline(true);
+  await page.reload();
+  await page.waitForSelector('body[data-ready]');
+  assert.deepEqual(await paneLines(page), ['1.00 radians = 57°17\'45"', '']);
+  await page.goto(new URL('../orvanel.html', `file://${site}/`).href);
+  await page.waitForSelector('body[data-ready]');
+  await page.getByRole('button', { name: 'Clear input' }).click();
+  await enter(page, 'Degrees', '30');
+  assert.equal(await lastLine(page), '30°0\'0" = 0.52360 radians');
 });

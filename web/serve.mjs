@@ -1,0 +1,41 @@
+// Serves a folder over HTTP on 127.0.0.1, with the types a browser needs for the page (the
+// engine as application/wasm above all). `node web/serve.mjs FOLDER [PORT]` serves until
+// stopped and prints the address; the browser tests start it on a free port themselves.
+import { readFileSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { extname, join, normalize } from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+/** @type {Record<string, string>} */
+const TYPES = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
+  '.wasm': 'application/wasm', '.txt': 'text/plain; charset=utf-8', '.svg': 'image/svg+xml',
+  '.png': 'image/png', '.webmanifest': 'application/manifest+json',
+};
+
+/**
+ * @param {string} folder
+ * @param {number} port 0 for any free one
+ * @returns {Promise<{server: import('node:http').Server, address: string}>}
+ */
+export async function Serve(folder, port) {
+  const server = createServer((request, response) => {
+    const path = normalize(decodeURIComponent(new URL(request.url ?? '/', 'http://x').pathname))
+      .replace(/\/$/, '/index.html');
+    try {
+      const body = readFileSync(join(folder, path));
+      response.writeHead(200, { 'content-type': TYPES[extname(path)] ?? 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  await new Promise((listening) => server.listen(port, '127.0.0.1', () => listening(null)));
+  const { port: bound } = /** @type {import('node:net').AddressInfo} */ (server.address());
+  return { server, address: `http://127.0.0.1:${bound}/` };
+}
+
+if (import.meta.url === pathToFileURL(process.argv[1] ?? '').href) {
+  const { address } = await Serve(process.argv[2] ?? '.', Number(process.argv[3] ?? 8080));
+  console.log(`Orvanel in the browser: ${address}`);
+}
