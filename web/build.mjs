@@ -11,7 +11,7 @@ const root = join(web, '..');
 const build = process.argv[2] ?? join(root, 'build-web');
 const site = join(build, 'site');
 const version = /project\(Orvanel VERSION ([0-9.]+)/.exec(readFileSync(join(root, 'CMakeLists.txt'), 'utf8'))?.[1];
-const modules = ['engine.js', 'page.js', 'viewer.js', 'main.js']; // each after what it imports
+const modules = ['engine.js', 'pane.js', 'page.js', 'viewer.js', 'main.js']; // each after what it imports
 
 /** @type {Record<string, string>} */
 const files = {
@@ -41,6 +41,7 @@ const inline = `globalThis.ORVANEL_WASM = "${readFileSync(files['orvanel.wasm'])
 const icon = `data:image/svg+xml;base64,${readFileSync(files['orvanel.svg']).toString('base64')}`;
 const single = read('index.html')
   .replace(/<link rel="manifest"[^>]*>\n/, '')
+  .replace(/<link rel="(modulepreload|preload)"[^>]*>\n/g, '')
   .replace(/<link rel="icon"[^>]*>/, `<link rel="icon" href="${icon}" type="image/svg+xml">`)
   .replace(/<link rel="stylesheet"[^>]*>/, () => `<style>\n${read('style.css')}</style>`)
   .replace(/<script type="module"[^>]*><\/script>/,

@@ -2,7 +2,7 @@
 // worker is installed, and served from the cache first. The build writes the version in.
 const CACHE = 'orvanel-@VERSION@';
 const FILES = ['./', 'index.html', 'style.css', 'app/main.js', 'app/engine.js', 'app/page.js',
-  'app/viewer.js', 'orvanel.wasm', 'orvanel_help.txt', 'manifest.webmanifest', 'orvanel.svg',
+  'app/viewer.js', 'app/pane.js', 'orvanel.wasm', 'orvanel_help.txt', 'manifest.webmanifest', 'orvanel.svg',
   'orvanel-32.png'];
 
 /** @typedef {Event & {waitUntil(p: Promise<unknown>): void}} ExtendableEvent */

@@ -1,9 +1,12 @@
 # Cross-compiling the engine to WebAssembly with Debian's clang 16, wasi-libc and libc++ for
-# wasm32 (packages clang-16, lld-16, wasi-libc, libc++-16-dev-wasm32, libc++abi-16-dev-wasm32,
-# libclang-rt-16-dev-wasm32).
+# wasm32 (packages clang-16, lld-16, llvm-16, wasi-libc, libc++-16-dev-wasm32,
+# libc++abi-16-dev-wasm32, libclang-rt-16-dev-wasm32).
 set(CMAKE_SYSTEM_NAME Generic)
 set(CMAKE_SYSTEM_PROCESSOR wasm32)
 set(CMAKE_CXX_COMPILER clang++-16)
+# The host's ar cannot index WebAssembly objects.
+set(CMAKE_AR llvm-ar-16)
+set(CMAKE_RANLIB llvm-ranlib-16)
 set(CMAKE_CXX_COMPILER_TARGET wasm32-wasi)
 set(CMAKE_SYSROOT /usr)
 set(CMAKE_CXX_FLAGS_INIT "-fno-exceptions -isystem /usr/lib/llvm-16/include/wasm32-wasi/c++/v1")

@@ -65,11 +65,15 @@ export class Engine {
   }
 
   /**
-   * @param {BufferSource} bytes the engine's .wasm file
+   * @param {BufferSource | Response} source the engine's .wasm file, or the response bringing it
+   *   (compiled while it arrives)
    * @returns {Promise<Engine>}
    */
-  static async load(bytes) {
-    const { instance } = await WebAssembly.instantiate(bytes, { wasi_snapshot_preview1: WASI });
+  static async load(source) {
+    const imports = { wasi_snapshot_preview1: WASI };
+    const { instance } = source instanceof Response
+      ? await WebAssembly.instantiateStreaming(source, imports)
+      : await WebAssembly.instantiate(source, imports);
     return new Engine(instance);
   }
 

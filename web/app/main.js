@@ -8,10 +8,10 @@ import { Viewer } from './viewer.js';
 /** The single-file page carries the engine and the help text in itself. */
 const inlined = /** @type {{ORVANEL_WASM?: string, ORVANEL_HELP?: string}} */ (globalThis);
 
-/** @returns {Promise<BufferSource>} */
-async function EngineBytes() {
+/** @returns {BufferSource | Promise<Response>} */
+function EngineSource() {
   if (inlined.ORVANEL_WASM) return Uint8Array.from(atob(inlined.ORVANEL_WASM), (c) => c.charCodeAt(0));
-  return (await fetch('orvanel.wasm')).arrayBuffer();
+  return fetch('orvanel.wasm');
 }
 
 /** @returns {Promise<string>} */
@@ -34,7 +34,7 @@ async function Copy(text) {
 
 const language = new URLSearchParams(location.search).get('lang') ?? navigator.language;
 document.documentElement.lang = 'en';
-const engine = await Engine.load(await EngineBytes());
+const engine = await Engine.load(await EngineSource());
 const viewer = new Viewer(ReadHelp);
 const panel = new MainPanel(engine, NumberFormatOf(language), {
   showHelp: (main) => viewer.show(main),
@@ -42,6 +42,7 @@ const panel = new MainPanel(engine, NumberFormatOf(language), {
 });
 panel.start();
 document.body.dataset.ready = 'true';
+performance.mark('orvanel-ready'); // the start-up line is in the pane
 
 if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
   navigator.serviceWorker.register('sw.js').catch(() => {});

@@ -9,6 +9,8 @@
 /** @typedef {import('./engine.js').Outcome} Outcome */
 /** @typedef {import('./engine.js').NumberFormat} NumberFormat */
 
+import { Pane } from './pane.js';
+
 const ENTER = 'Enter';
 
 /**
@@ -86,8 +88,10 @@ function NewControl(c, page) {
       break;
     }
     case 'pane':
-      element = document.createElement('textarea');
-      element.setAttribute('spellcheck', 'false');
+      element = document.createElement('div');
+      Object.assign(element, { contentEditable: 'true', spellcheck: false, tabIndex: 0 });
+      element.setAttribute('role', 'textbox');
+      element.setAttribute('aria-multiline', 'true');
       break;
     default: {
       const link = document.createElement('a');
@@ -121,6 +125,7 @@ export class MainPanel {
     /** @type {HTMLElement | null} */
     this.enterPressedIn = null;
     this.build();
+    this.pane = new Pane(this.$('txbOutput'));
   }
 
   build() {
@@ -286,21 +291,16 @@ export class MainPanel {
 
   /** @param {string} line @param {boolean} pointsToCommas */
   appendLine(line, pointsToCommas) {
-    const pane = this.$('txbOutput');
-    const before = pointsToCommas ? pane.value.replaceAll('.', ',') : pane.value;
-    pane.value = `${before}${line}\n`;
-    pane.setSelectionRange(pane.value.length, pane.value.length);
-    pane.scrollTop = pane.scrollHeight;
+    this.pane.append(line, pointsToCommas);
     byId('announcer').textContent = line; // a screen reader hears each new result
   }
 
   clearOutput() {
-    this.$('txbOutput').value = '';
+    this.pane.clear();
   }
 
   updateCopyButton() {
-    const pane = this.$('txbOutput');
-    const selected = pane.selectionStart !== pane.selectionEnd;
+    const selected = this.pane.selection() !== '';
     const { copy } = this.page;
     const button = this.$('cmdCopyOutput');
     button.textContent = selected ? copy.selectionCaption : copy.caption;
@@ -309,11 +309,9 @@ export class MainPanel {
 
   // Copies the selection, or the whole pane, with the line ends of the desktop's clipboard.
   async copyOutput() {
-    const pane = this.$('txbOutput');
-    const { selectionStart: start, selectionEnd: end } = pane;
-    const text = start !== end ? pane.value.slice(start, end) : pane.value;
+    const text = this.pane.selection() || this.pane.text();
     if (!(await this.services.copy(text.replaceAll('\n', '\r\n')))) return;
-    pane.setSelectionRange(start, start);
+    if (this.pane.selection()) document.getSelection()?.collapseToStart();
     this.updateCopyButton();
   }
 }
