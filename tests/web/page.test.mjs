@@ -95,7 +95,7 @@ test('forms, sign, adder, copy button, clipboard, Clear and Help', { skip: !site
   await page.getByRole('button', { name: 'Clear input' }).click();
   await page.getByRole('textbox', { name: 'Degrees' }).fill('30');
   await page.getByRole('button', { name: 'Change sign' }).click();
-  assert.equal(await page.getByRole('img', { name: 'Sign: minus' }).textContent(), '\u2212');
+  assert.equal(await page.locator('#lblSign').textContent(), '\u2212Sign: minus'); // seen, then heard
   assert.equal(await focused(page), 'cmdDeg2Rad');
   await page.keyboard.press('Enter');
   assert.equal(await lastLine(page), '-30°0\'0" = -0.52360 radians');

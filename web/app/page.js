@@ -55,11 +55,18 @@ function NewControl(c, page) {
       element = label;
       break;
     }
-    case 'sign':
+    case 'sign': {
+      // Seen: the sign itself; heard, as the window's label is: "Sign: minus" or "Sign: none".
       element = document.createElement('span');
-      element.setAttribute('role', 'img');
-      element.setAttribute('aria-label', 'Sign: none');
+      element.setAttribute('aria-live', 'polite');
+      const seen = document.createElement('span');
+      seen.setAttribute('aria-hidden', 'true');
+      const heard = document.createElement('span');
+      heard.className = 'visually-hidden';
+      heard.textContent = 'Sign: none';
+      element.append(seen, heard);
       break;
+    }
     case 'field': {
       const input = document.createElement('input');
       Object.assign(input, { type: 'text', maxLength: c.maxLength, spellcheck: false, autocomplete: 'off' });
@@ -249,8 +256,9 @@ export class MainPanel {
     }
     const sign = this.$('lblSign');
     sign.dataset.caption = fields.sign;
-    sign.textContent = this.symbolFace ? fields.sign.replaceAll('-', '\u2212') : fields.sign;
-    sign.setAttribute('aria-label', fields.sign ? 'Sign: minus' : 'Sign: none');
+    const [seen, heard] = sign.children;
+    seen.textContent = this.symbolFace ? fields.sign.replaceAll('-', '\u2212') : fields.sign;
+    heard.textContent = fields.sign ? 'Sign: minus' : 'Sign: none';
   }
 
   /** @param {string} command */
