@@ -188,9 +188,8 @@ std::pair<std::string, int> FifteenDigits(double x) {
         if (!whole) {
             break;
         }
-        if (*whole >= 1e15) { // rounded up to the next power of ten
-            return {"1" + std::string(14, '0'), exponent + 1};
-        }
+        // The estimate is never below the exponent, so a whole number that rounds up to 10^15
+        // is met first one exponent higher, as 10^14.
         if (*whole >= 1e14) {
             return {DigitsOf(*whole), exponent};
         }
