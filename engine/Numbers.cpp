@@ -11,10 +11,6 @@
 #include <cmath>
 #include <cstdint>
 #include <iterator>
-#include <limits>
-#include <optional>
-#include <system_error>
-#include <utility>
 
 namespace orvanel {
 namespace {
@@ -90,35 +86,23 @@ constexpr long kExponentCap = 100000;
 
 struct Mantissa {
     std::string digits; // digits and at most one '.', as typed
-    long order = 0;     // decimal exponent of the leading non-zero digit, plus one
     bool anyDigit = false;
 };
 
 Mantissa ReadMantissa(std::string_view s, std::size_t& pos) {
     Mantissa m;
     bool seenPoint = false;
-    bool seenNonZero = false;
-    long integerDigits = 0;
-    long leadingFractionZeros = 0;
     for (; pos < s.size(); ++pos) {
         const char c = s[pos];
         if (c == '.' && !seenPoint) {
             seenPoint = true;
         } else if (IsDigit(c)) {
             m.anyDigit = true;
-            if (!seenPoint && (seenNonZero || c != '0')) {
-                ++integerDigits;
-            }
-            if (seenPoint && !seenNonZero && c == '0') {
-                ++leadingFractionZeros;
-            }
-            seenNonZero = seenNonZero || c != '0';
         } else {
             break;
         }
         m.digits.push_back(c);
     }
-    m.order = integerDigits > 0 ? integerDigits : -leadingFractionZeros;
     return m;
 }
 
