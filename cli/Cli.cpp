@@ -281,6 +281,10 @@ void AppendEscape(std::string& out, unsigned char byte) {
     }
 }
 
+void SayWriteError(const Streams& streams) {
+    std::fprintf(streams.err, "orvanel-cli: write error: %s\n", std::strerror(errno));
+}
+
 // Reads lines from a stream through a fixed buffer: a line longer than kLongestLine is never
 // held whole, so memory stays the same whatever the input.
 class LineReader {
@@ -445,7 +449,7 @@ class Runner {
 
     bool writeFailed() {
         if (!m_writeFailed) {
-            std::fprintf(m_streams.err, "orvanel-cli: write error: %s\n", std::strerror(errno));
+            SayWriteError(m_streams);
         }
         m_writeFailed = true;
         return false;
@@ -474,7 +478,7 @@ std::optional<int> Answer(const std::vector<std::string_view>& args, const Strea
             std::fputs(arg == "--help" ? kHelp.data() : "orvanel-cli " ORVANEL_VERSION "\n",
                        streams.out);
             if (std::fflush(streams.out) != 0 || std::ferror(streams.out)) {
-                std::fprintf(streams.err, "orvanel-cli: write error: %s\n", std::strerror(errno));
+                SayWriteError(streams);
                 return kFailed;
             }
             return kConverted;
@@ -485,11 +489,8 @@ std::optional<int> Answer(const std::vector<std::string_view>& args, const Strea
 
 // Reads each --file in turn ("-" is standard input), or standard input when there are none.
 void TakeFiles(const Options& options, const Streams& streams, Runner& runner) {
-    if (options.files.empty()) {
-        runner.takeLines(streams.in, "line", "standard input");
-        return;
-    }
-    for (const std::string& name : options.files) {
+    const std::vector<std::string> standardInput = {"-"};
+    for (const std::string& name : options.files.empty() ? standardInput : options.files) {
         if (name == "-") {
             if (!runner.takeLines(streams.in, "line", "standard input")) {
                 return;

@@ -68,8 +68,8 @@ std::optional<double> TakeOperand(std::string& field, bool commaMode, int decima
 // Trims the degrees, minutes and seconds fields; true when all three are then empty.
 bool TrimDmsFields(EntryFields& fields) {
     for (std::string* field : {&fields.degrees, &fields.minutes, &fields.seconds}) {
-        if (!field->empty() && (field->front() == ' ' || field->back() == ' ')) {
-            *field = TrimBlanks(*field);
+        if (const std::string_view trimmed = Trimmed(*field, " "); trimmed.size() < field->size()) {
+            *field = std::string(trimmed); // copied only when there was something to trim
         }
     }
     return fields.degrees.empty() && fields.minutes.empty() && fields.seconds.empty();

@@ -156,8 +156,4 @@ std::string_view Trimmed(std::string_view text, std::string_view blanks) {
     return text;
 }
 
-std::string TrimBlanks(std::string_view text) {
-    return std::string(Trimmed(text, " "));
-}
-
 } // namespace orvanel

@@ -29,10 +29,8 @@ std::string ReplaceNoCase(std::string_view text, std::string_view find,
 // Lower-case folding used by ReplaceNoCase, exposed for the publisher link's extension text.
 std::string FoldToLower(std::string_view text);
 
-// `text` without the leading and trailing characters that `blanks` lists.
+// `text` without the leading and trailing characters that `blanks` lists. The entry fields are
+// trimmed of spaces only; tabs are kept.
 std::string_view Trimmed(std::string_view text, std::string_view blanks);
-
-// `text` without leading and trailing space characters (tabs are kept), as the fields are trimmed.
-std::string TrimBlanks(std::string_view text);
 
 } // namespace orvanel

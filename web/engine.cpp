@@ -83,7 +83,9 @@ Outcome RunCommand(Request& request) {
     if (c == "sign") {
         return ChangeSign(fields, request.deg2RadFocusable);
     }
-    ClearInput(fields);
+    if (c == "clear") {
+        ClearInput(fields);
+    }
     return {};
 }
 

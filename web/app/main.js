@@ -33,7 +33,6 @@ async function Copy(text) {
 }
 
 const language = new URLSearchParams(location.search).get('lang') ?? navigator.language;
-document.documentElement.lang = 'en';
 const engine = await Engine.load(await EngineSource());
 const viewer = new Viewer(ReadHelp);
 const panel = new MainPanel(engine, NumberFormatOf(language), {
