@@ -2,6 +2,7 @@
 
 #include "StrProc.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -19,7 +20,8 @@ struct Marker {
 
 // Separators first, as the most common; markers that share a first byte are listed longer
 // first: '' is seconds, not two minute marks, and "deg" is one mark, not "d" and letters.
-constexpr std::array<Marker, 24> kMarkers = {{{" ", None},
+// Only "deg" is matched in any letter case ("Deg", "DEG"): a capital S or M means more.
+constexpr std::array<Marker, 23> kMarkers = {{{" ", None},
                                               {":", None},
                                               {"\t", None},
                                               {"''", Seconds},
@@ -28,7 +30,6 @@ constexpr std::array<Marker, 24> kMarkers = {{{" ", None},
                                               {"\u00B0", Degrees},       // °
                                               {"\u00BA", Degrees},       // º
                                               {"\u02DA", Degrees},       // ˚
-                                              {"deg", Degrees},
                                               {"d", Degrees},
                                               {"D", Degrees},
                                               {"'", Minutes},
@@ -123,6 +124,11 @@ char TakeSign(std::string_view& text) {
 
 // The marker at the start of `text`, its length in `length`; nullptr when none is there.
 const Marker* MarkerAt(std::string_view text, std::size_t& length) {
+    static constexpr Marker kDeg = {"deg", Degrees};
+    if (text.size() >= 3 && FoldToLower(text.substr(0, 3)) == "deg") {
+        length = 3;
+        return &kDeg;
+    }
     for (const Marker& marker : kMarkers) {
         if (marker.text[0] == text[0] && text.starts_with(marker.text)) {
             length = marker.text.size();
@@ -132,49 +138,104 @@ const Marker* MarkerAt(std::string_view text, std::size_t& length) {
     return nullptr;
 }
 
-// Puts each number into the part its unit names, or the next part for an unmarked number.
+// How a field's number stands to a whole-number bound: below, equal, above. `field` holds
+// digits and at most one separator, so it is compared exactly, however many digits it has.
+int CompareTo(std::string_view field, int bound) {
+    const std::size_t point = std::min(field.find_first_of(".,"), field.size());
+    std::string_view whole = field.substr(0, point);
+    whole.remove_prefix(std::min(whole.find_first_not_of('0'), whole.size()));
+    const bool fraction = field.find_first_of("123456789", point) != std::string_view::npos;
+    if (whole.size() > 3) {
+        return 1;
+    }
+    int value = 0;
+    for (char c : whole) {
+        value = value * 10 + (c - '0');
+    }
+    return value != bound ? (value < bound ? -1 : 1) : (fraction ? 1 : 0);
+}
+
+bool IsZero(std::string_view field) {
+    return field.find_first_of("123456789") == std::string_view::npos;
+}
+
+// Puts each number into the part its unit names, or the next part for an unmarked number, and
+// checks each part as it is completed, so that the first problem from the left is the one told.
 class Parts {
   public:
+    explicit Parts(AngleLimits limits) : m_limits(limits) {}
+
     void addDigit(char c) { m_pending += c; }
 
-    // The number typed so far ends at a marker of `unit`; false when that breaks the order.
-    bool mark(Unit unit) {
+    // The number typed so far ends at a marker of `unit`.
+    AngleProblem mark(Unit unit) {
         if (unit == None && m_pending.empty()) {
-            return true; // separators may repeat: "45  30", "45° 30'"
+            return AngleProblem::None; // separators may repeat: "45  30", "45° 30'"
         }
         if (m_pending.empty()) {
-            return false; // a unit mark needs a number before it
+            return AngleProblem::EmptyField; // a unit mark needs a number before it
         }
         const int part = unit == None ? m_next : unit;
         if (part < m_next || part > Seconds) {
-            return false;
+            return AngleProblem::TooManyFields;
         }
         m_parts[static_cast<std::size_t>(part)] = std::move(m_pending);
         m_pending.clear();
         m_next = part + 1;
         m_numberSinceColon = true;
-        return true;
+        return check(part);
     }
 
     // Colon fields are counted by position, so none of them may be empty: "4::5", ":4:5" and
     // "4:5:" are refused rather than read with their parts moved up a unit.
-    bool colon() {
-        if (!mark(None) || !m_numberSinceColon) {
-            return false;
+    AngleProblem colon() {
+        if (const AngleProblem problem = mark(None); problem != AngleProblem::None) {
+            return problem;
+        }
+        if (!m_numberSinceColon) {
+            return AngleProblem::EmptyField;
         }
         m_numberSinceColon = false;
         m_afterColon = true;
-        return true;
+        return AngleProblem::None;
     }
 
-    bool finish() {
-        return mark(None) && !(m_afterColon && !m_numberSinceColon) &&
-               !(m_parts[0].empty() && m_parts[1].empty() && m_parts[2].empty());
+    AngleProblem finish() {
+        if (const AngleProblem problem = mark(None); problem != AngleProblem::None) {
+            return problem;
+        }
+        const bool nothing = m_parts[0].empty() && m_parts[1].empty() && m_parts[2].empty();
+        return (m_afterColon && !m_numberSinceColon) || nothing ? AngleProblem::EmptyField
+                                                                : AngleProblem::None;
     }
 
     std::array<std::string, 3>& parts() { return m_parts; }
 
   private:
+    // The part just completed: a number, within its range, and 360° only as a whole turn.
+    AngleProblem check(int part) {
+        const std::string& text = m_parts[static_cast<std::size_t>(part)];
+        bool bad = false;
+        bool comma = false;
+        ParseAngleField(text, bad, comma);
+        if (bad) {
+            return AngleProblem::NotANumber;
+        }
+        if (part == Degrees) {
+            return CompareTo(text, 360) > 0 ? AngleProblem::DegreesOutOfRange : AngleProblem::None;
+        }
+        if (!IsZero(text) && CompareTo(m_parts[0], 360) == 0) {
+            return AngleProblem::DegreesOutOfRange;
+        }
+        const bool beyond = m_limits == AngleLimits::EntryFields ? CompareTo(text, 59) > 0
+                                                                  : CompareTo(text, 60) >= 0;
+        if (!beyond) {
+            return AngleProblem::None;
+        }
+        return part == Minutes ? AngleProblem::MinutesOutOfRange : AngleProblem::SecondsOutOfRange;
+    }
+
+    AngleLimits m_limits;
     std::array<std::string, 3> m_parts;
     std::string m_pending;
     int m_next = Degrees; // the unit an unmarked number takes
@@ -182,44 +243,93 @@ class Parts {
     bool m_afterColon = false;
 };
 
-} // namespace
+// A minus with any hemisphere, or a plus with S or W: not a double negative, a mistake.
+bool Contradicts(char sign, char hemisphere) {
+    return hemisphere != 0 && (sign == '-' || (sign == '+' && (hemisphere == 'S' || hemisphere == 'W')));
+}
 
-std::optional<EntryFields> ReadWholeAngle(std::string_view text) {
-    text = Trim(text);
-    const char leading = TakeLeadingHemisphere(text);
-    const char trailing = TakeTrailingHemisphere(text);
-    if (leading != 0 && trailing != 0) {
-        return std::nullopt;
-    }
-    const char hemisphere = leading != 0 ? leading : trailing;
-    const char sign = TakeSign(text);
-    const bool southOrWest = hemisphere == 'S' || hemisphere == 'W';
-    if ((sign == '-' && hemisphere != 0) || (sign == '+' && southOrWest)) {
-        return std::nullopt; // not a double negative, not a contradiction: a mistake
-    }
-    Parts parts;
+AngleProblem ReadBody(std::string_view text, Parts& parts) {
     for (std::size_t i = 0; i < text.size();) {
         std::size_t length = 0;
+        AngleProblem problem = AngleProblem::None;
         if (IsNumberChar(text[i])) {
             parts.addDigit(text[i++]);
         } else if (const Marker* marker = MarkerAt(text.substr(i), length)) {
-            if (!(marker->text == ":" ? parts.colon() : parts.mark(marker->unit))) {
-                return std::nullopt;
-            }
+            problem = marker->text == ":" ? parts.colon() : parts.mark(marker->unit);
             i += length;
         } else {
-            return std::nullopt;
+            problem = AngleProblem::NotANumber;
+        }
+        if (problem != AngleProblem::None) {
+            return problem;
         }
     }
-    if (!parts.finish()) {
-        return std::nullopt;
+    return parts.finish();
+}
+
+WholeAngle Refused(AngleProblem problem) {
+    WholeAngle angle;
+    angle.problem = problem;
+    return angle;
+}
+
+} // namespace
+
+std::string_view ProblemText(AngleProblem problem) {
+    constexpr std::array<std::string_view, 9> kTexts = {"",
+                                                        "Two hemispheres",
+                                                        "A sign and a hemisphere",
+                                                        "An empty field",
+                                                        "Not a number",
+                                                        "Too many fields",
+                                                        "Degrees out of range",
+                                                        "Minutes out of range",
+                                                        "Seconds out of range"};
+    return kTexts[static_cast<std::size_t>(problem)];
+}
+
+Direction TakeDirection(std::string_view& text) {
+    text = Trim(text);
+    char sign = TakeSign(text);
+    const char leading = TakeLeadingHemisphere(text);
+    if (sign == 0 && leading != 0) {
+        sign = TakeSign(text); // "N -45", "N +45"
     }
-    EntryFields fields;
+    const char trailing = TakeTrailingHemisphere(text);
+    const char hemisphere = leading != 0 ? leading : trailing;
+    Direction direction;
+    direction.negative = sign == '-' || hemisphere == 'S' || hemisphere == 'W';
+    if (Contradicts(sign, leading)) {
+        direction.atStart = AngleProblem::SignAndHemisphere;
+    }
+    if (leading != 0 && trailing != 0) {
+        direction.atEnd = AngleProblem::TwoHemispheres;
+    } else if (Contradicts(sign, trailing)) {
+        direction.atEnd = AngleProblem::SignAndHemisphere;
+    }
+    return direction;
+}
+
+WholeAngle ReadWholeAngle(std::string_view text, AngleLimits limits) {
+    const Direction direction = TakeDirection(text);
+    if (direction.atStart != AngleProblem::None) {
+        return Refused(direction.atStart);
+    }
+    Parts parts(limits);
+    if (const AngleProblem problem = ReadBody(text, parts); problem != AngleProblem::None) {
+        return Refused(problem);
+    }
+    if (direction.atEnd != AngleProblem::None) {
+        return Refused(direction.atEnd);
+    }
+    WholeAngle angle;
+    EntryFields& fields = angle.fields;
     fields.degrees = std::move(parts.parts()[0]);
     fields.minutes = std::move(parts.parts()[1]);
     fields.seconds = std::move(parts.parts()[2]);
-    fields.sign = sign == '-' || southOrWest ? "-" : "";
-    return fields;
+    fields.sign = direction.negative ? "-" : "";
+    angle.degreesComma = HasComma(fields.degrees);
+    return angle;
 }
 
 } // namespace orvanel

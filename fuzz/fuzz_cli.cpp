@@ -1,7 +1,9 @@
 // orvanel-cli on any input of any length: exactly one result or error line for each input
 // line, an error line short and free of control characters whatever the input, and no abort.
+// The line reader gives the same lines however the input is cut into pieces.
 #include "Cli.h"
 #include "FuzzSupport.h"
+#include "LineReader.h"
 
 #include <algorithm>
 
@@ -18,6 +20,21 @@ std::string Read(std::FILE* file) {
     return text;
 }
 
+// The lines `input` gives when it is fed in pieces of `piece` bytes (0: all at once).
+std::vector<std::string> Lines(std::string_view input, std::size_t piece) {
+    std::vector<std::string> lines;
+    LineReader reader;
+    const auto take = [&](std::string_view line, bool tooLong) {
+        lines.emplace_back(std::string(line) + (tooLong ? "\n(too long)" : ""));
+        return true;
+    };
+    for (std::size_t at = 0; at < input.size(); at += piece == 0 ? input.size() : piece) {
+        reader.feed(input.substr(at, piece == 0 ? input.size() : piece), take);
+    }
+    reader.finish(take);
+    return lines;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
@@ -29,6 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         data.ConsumeBool() ? data.ConsumeIntegralInRange<std::size_t>(0, 70000) : 0;
     std::string input = data.ConsumeRemainingBytesAsString();
     input.insert(input.size() / 2, std::string(longRun, data.ConsumeBool() ? '9' : '\xE9'));
+
+    const std::size_t piece = 1 + size % 7;
+    Check(Lines(input, piece) == Lines(input, 0), "lines do not depend on how input is cut", input);
 
     std::FILE* in = std::tmpfile();
     std::fwrite(input.data(), 1, input.size(), in);

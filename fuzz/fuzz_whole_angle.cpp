@@ -8,8 +8,9 @@ using namespace orvanel::fuzz;
 
 namespace {
 
-std::string Digits(FuzzedDataProvider& data, bool withFraction) {
-    const std::string whole = std::to_string(data.ConsumeIntegralInRange<int>(0, 400));
+// A part within its range: degrees below 360, minutes and seconds below 60.
+std::string Digits(FuzzedDataProvider& data, int below, bool withFraction) {
+    const std::string whole = std::to_string(data.ConsumeIntegralInRange<int>(0, below - 1));
     return withFraction ? whole + (data.ConsumeBool() ? "." : ",") +
                               std::to_string(data.ConsumeIntegralInRange<int>(0, 999))
                         : whole;
@@ -23,15 +24,15 @@ struct Notation {
 constexpr Notation kNotations[] = {
     {{nullptr}, " "},        {{nullptr}, ":"},        {{nullptr}, " \t "},   {{"°", "'", "\""}, ""},
     {{"°", "′", "″"}, " "},  {{"º", "'", "''"}, ""},  {{"d", "m", "s"}, ""}, {{"°", "’", "”"}, " "},
-    {{"deg", "M", "“"}, ""}, {{"˚", "´", "´´"}, " "}, {{"D", "‘", "’’"}, ""}};
+    {{"deg", "M", "“"}, ""}, {{"˚", "´", "´´"}, " "}, {{"D", "‘", "’’"}, ""},   {{"DEG", "m", "s"}, " "}};
 
 // Signs and hemispheres, before or after the angle.
-struct Direction {
+struct Way {
     const char* text;
     bool negative;
     bool hemisphere;
 };
-constexpr Direction kDirections[] = {
+constexpr Way kWays[] = {
     {"", false, false},      {"+", false, false},    {"-", true, false},    {"\u2212", true, false},
     {"\u2013", true, false}, {"N", false, true},     {"E", false, true},    {"S", true, true},
     {"W", true, true},       {"n", false, true},     {"e", false, true},    {"s", true, true},
@@ -42,7 +43,7 @@ constexpr Direction kDirections[] = {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
-    const Notation& notation = kNotations[data.ConsumeIntegralInRange<std::size_t>(0, 10)];
+    const Notation& notation = kNotations[data.ConsumeIntegralInRange<std::size_t>(0, std::size(kNotations) - 1)];
     const bool marked = notation.marks[0] != nullptr;
     EntryFields expected;
     std::string* parts[] = {&expected.degrees, &expected.minutes, &expected.seconds};
@@ -53,21 +54,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         if (marked && i < 2 && data.ConsumeBool()) {
             continue;
         }
-        *parts[i] = Digits(data, ++given == count && data.ConsumeBool());
+        *parts[i] = Digits(data, i == 0 ? 360 : 60, ++given == count && data.ConsumeBool());
         body += (body.empty() || marked ? "" : notation.gap) + *parts[i] +
                 (marked ? notation.marks[i] : "");
         body += marked ? notation.gap : "";
     }
-    const Direction& way = kDirections[data.ConsumeIntegralInRange<std::size_t>(0, 16)];
+    const Way& way = kWays[data.ConsumeIntegralInRange<std::size_t>(0, 16)];
     const bool before = data.ConsumeBool();
     std::string text =
         !way.hemisphere || before ? way.text + std::string(" ") + body : body + " " + way.text;
     expected.sign = way.negative ? "-" : "";
 
-    const auto read = ReadWholeAngle(text);
-    Check(read.has_value(), "an angle in a known notation is read", text);
-    Check(*read == expected, "the same fields and sign come back", text);
-    Check(!way.hemisphere || !ReadWholeAngle("-" + text).has_value(),
-          "a minus together with a hemisphere is refused", text);
+    const WholeAngle read = ReadWholeAngle(text, AngleLimits::BelowSixty);
+    Check(bool(read), "an angle in a known notation is read", text);
+    Check(read.fields == expected, "the same fields and sign come back", text);
+    Check(!way.hemisphere || ReadWholeAngle("-" + text, AngleLimits::BelowSixty).problem == AngleProblem::SignAndHemisphere,
+          "a minus together with a hemisphere is refused as such", text);
     return 0;
 }

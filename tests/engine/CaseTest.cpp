@@ -17,6 +17,7 @@
 // Every command row that orvanel-cli can express runs through it as well.
 #include "Calculator.h"
 #include "Cli.h"
+#include "Echo.h"
 #include "Rad2Deg.h"
 #include "StrProc.h"
 
@@ -295,7 +296,7 @@ const std::map<std::string, std::function<std::string(const Row&)>> kRules = {
     {"mod2pi", [](const Row& r) { return Text(Mod2Pi(Number(r[1]))); }},
     {"count", [](const Row& r) { return std::to_string(CountOccurrences(r[1], r[2])); }},
     {"replace", [](const Row& r) { return ReplaceNoCase(r[1], r[2], r[3]); }},
-    {"echo", [](const Row& r) { return cli::Echo(r[1]); }}};
+    {"echo", [](const Row& r) { return Echo(r[1]); }}};
 
 class Cases : public ::testing::TestWithParam<std::string> {};
 

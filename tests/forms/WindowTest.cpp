@@ -119,9 +119,10 @@ class frmMainTest : public QObject {
         if (!actualValue()) {
             return QStringLiteral("no such check or property");
         }
-        QTest::qWaitFor([&] { return *actualValue() == expected; }, 2000);
-        const QString seen = *actualValue();
-        return seen == expected ? QString() : "expected [" + expected + "], got [" + seen + "]";
+        if (QTest::qWaitFor([&] { return *actualValue() == expected; }, 2000)) {
+            return {};
+        }
+        return "expected [" + expected + "], got [" + *actualValue() + "]";
     }
 
     // Plays one step; what went wrong, or an empty text. A step the player does not know in

@@ -3,11 +3,16 @@
 # message boxes answered with Enter, the clipboard read from outside the process.
 # What assistive technology reads is read back through the accessibility bus, and the browser
 # is a stand-in that notes the address it was asked to open.
-# It starts its own virtual display and session bus; without Xvfb it reports itself skipped.
+# It starts its own virtual display and session bus. Without the tools it needs it reports
+# itself skipped, or in CI (CI set) fails with the reason.
 # Usage: gui_test.sh PROGRAM {mouse|help}
 set -Eeuo pipefail
 if [ -z "${ORVANEL_ON_XVFB:-}" ]; then
-  command -v xvfb-run >/dev/null || { echo "SKIPPED: xvfb-run is not installed"; exit 77; }
+  for tool in xvfb-run dbus-run-session openbox xdotool xclip wmctrl python3; do
+    command -v "$tool" >/dev/null && continue
+    [ -n "${CI:-}" ] && { echo "FAIL: cannot run: $tool is not installed"; exit 1; }
+    echo "SKIPPED: $tool is not installed"; exit 77
+  done
   ORVANEL_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x720x24" dbus-run-session -- "$0" "$@"
 fi
 program=$1

@@ -4,8 +4,8 @@
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
-import { test } from 'node:test';
 import { Engine, Request } from '../../web/app/engine.js';
+import { testNeeding } from './needs.mjs';
 
 const COUNT = 100_000;
 const { ORVANEL_ENGINE_PROTOCOL: native = '', ORVANEL_WASM: wasm = '' } = process.env;
@@ -41,7 +41,10 @@ function RandomRequest() {
   });
 }
 
-test('the WebAssembly engine answers as the native engine does, byte for byte', { skip: !native || !wasm }, async () => {
+const missing = !native ? 'ORVANEL_ENGINE_PROTOCOL does not name the native engine'
+  : !wasm ? 'ORVANEL_WASM does not name the WebAssembly engine' : '';
+
+testNeeding('the WebAssembly engine answers as the native engine does, byte for byte', missing, async () => {
   const requests = Array.from({ length: COUNT }, RandomRequest);
   const run = spawnSync(native, { input: requests.join('\x1E'), maxBuffer: 1 << 28 });
   assert.equal(run.status, 0);

@@ -6,13 +6,16 @@
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
-import { after, before, test } from 'node:test';
+import { after, before } from 'node:test';
 import { Serve } from '../../web/serve.mjs';
+import { testNeeding } from './needs.mjs';
 
 const web = new URL('../../web/', import.meta.url);
 const { chromium } = await import(new URL('node_modules/playwright-core/index.mjs', web).href);
 const axeSource = readFileSync(new URL('node_modules/axe-core/axe.min.js', web), 'utf8');
 const { ORVANEL_SITE: site = '', ORVANEL_CLI: cli = '' } = process.env;
+const noSite = site ? '' : 'ORVANEL_SITE does not name the built page';
+const noCli = cli ? '' : 'ORVANEL_CLI does not name orvanel-cli';
 /** @type {import('node:http').Server} */
 let server;
 /** @type {any} */
@@ -55,7 +58,7 @@ const enter = async (page, name, text) => {
   await page.getByRole('textbox', { name, exact: true }).press('Enter');
 };
 
-test('start-up, both conversions, their messages and where the focus goes', { skip: !site }, async () => {
+testNeeding('start-up, both conversions, their messages and where the focus goes', noSite, async () => {
   const page = await open();
   assert.equal(await page.title(), 'Orvanel 5.54');
   assert.deepEqual(await paneLines(page), ['1.00 radians = 57°17\'45"', '']);
@@ -78,7 +81,7 @@ test('start-up, both conversions, their messages and where the focus goes', { sk
   assert.equal((await paneLines(page)).length, 3); // a refused command adds no line
 });
 
-test('forms, sign, adder, copy button, clipboard, Clear and Help', { skip: !site }, async () => {
+testNeeding('forms, sign, adder, copy button, clipboard, Clear and Help', noSite, async () => {
   const page = await open();
   const check = (/** @type {string} */ name) => page.getByRole('checkbox', { name }).click();
   await check('Output in decimal');
@@ -130,7 +133,7 @@ test('forms, sign, adder, copy button, clipboard, Clear and Help', { skip: !site
     'https://orvanel.example.org/');
 });
 
-test('Tab visits every control in the window\'s order, each named as it shows', { skip: !site }, async () => {
+testNeeding('Tab visits every control in the window\'s order, each named as it shows', noSite, async () => {
   const page = await open();
   const order = [['textbox', 'Results'], ['button', 'Clear output'], ['button', 'Clear input'], ['button', 'Help'],
     ['checkbox', 'Show +/- results'], ['combobox', 'Significant figures'], ['button', 'Copy to clipboard'],
@@ -147,7 +150,7 @@ test('Tab visits every control in the window\'s order, each named as it shows', 
   }
 });
 
-test('German number format follows ?lang=de; the rest stays as it is', { skip: !site }, async () => {
+testNeeding('German number format follows ?lang=de; the rest stays as it is', noSite, async () => {
   const page = await open('?lang=de');
   await page.getByRole('checkbox', { name: 'Output in decimal' }).click();
   await enter(page, 'Radians', '1,5');
@@ -157,7 +160,7 @@ test('German number format follows ?lang=de; the rest stays as it is', { skip: !
   assert.equal(await lastLine(page), '-2.0000000 radians = -114.591559°');
 });
 
-test('axe-core finds no violation at start-up, with a message open, and with Help open', { skip: !site }, async () => {
+testNeeding('axe-core finds no violation at start-up, with a message open, and with Help open', noSite, async () => {
   const page = await open();
   await page.addScriptTag({ content: axeSource });
   const violations = async () => (await page.evaluate(() => /** @type {any} */ (window).axe.run()))
@@ -171,7 +174,7 @@ test('axe-core finds no violation at start-up, with a message open, and with Hel
   assert.deepEqual(await violations(), []);
 });
 
-test('500 random inputs typed in give the lines orvanel-cli gives', { skip: !site || !cli }, async () => {
+testNeeding('500 random inputs typed in give the lines orvanel-cli gives', noSite || noCli, async () => {
   const page = await open();
   let seed = 17;
   const random = () => ((seed = (seed * 1103515245 + 12345) % 2 ** 31) / 2 ** 31);
@@ -202,7 +205,7 @@ test('500 random inputs typed in give the lines orvanel-cli gives', { skip: !sit
   }
 });
 
-test('offline: the visited site keeps working, and the single file works from disk', { skip: !site }, async () => {
+testNeeding('offline: the visited site keeps working, and the single file works from disk', noSite, async () => {
   const page = await open();
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.context().setOffline(true);

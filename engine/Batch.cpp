@@ -1,0 +1,197 @@
+#include "Batch.h"
+
+#include "Echo.h"
+#include "StrProc.h"
+#include "WholeAngle.h"
+
+#include <optional>
+
+namespace orvanel::batch {
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kTwoValues = "Two values are needed: X Y";
+constexpr std::string_view kNotANumber = "Not a number";
+constexpr std::string_view kSeparatorsDiffer = "Decimal separator differs from the first value's";
+constexpr std::string_view kLineTooLong = "Line too long";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Result lines are handed on in blocks of about this size unless each must go at once.
+constexpr std::size_t kBlock = std::size_t{1} << 16;
+
+// The result line for one input (without its line end), or why it is refused; for the adder,
+// which of its two values is at fault (1 or 2), 0 for the input as a whole.
+struct Result {
+    std::string line;
+    std::string refusal;
+    int culprit = 0;
+};
+
+Result Refusal(std::string_view why, int culprit = 0) {
+    return {"", std::string(why), culprit};
+}
+
+Result FromOutcome(Outcome&& outcome) {
+    return outcome.message ? Refusal(outcome.message->text) : Result{std::move(outcome.paneLine), "", 0};
+}
+
+bool IsAdder(Command command) {
+    return command == Command::Add || command == Command::Sub;
+}
+
+// The two values of an adder line: "X Y", blanks between; nothing when there are not two.
+std::optional<std::pair<std::string_view, std::string_view>> SplitOperands(std::string_view line) {
+    const auto gap = line.find_first_of(kBlanks);
+    if (gap == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view rest = Trimmed(line.substr(gap), kBlanks);
+    if (rest.find_first_of(kBlanks) != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return std::pair{line.substr(0, gap), rest};
+}
+
+Result ConvertAdder(const Job& job, std::string_view first, std::string_view second) {
+    if (!IsWrittenNumber(first)) {
+        return Refusal(kNotANumber, 1);
+    }
+    if (!IsWrittenNumber(second)) {
+        return Refusal(kNotANumber, 2);
+    }
+    // The window reads the second value in the first one's separator mode, so a comma in the
+    // second alone would cut it short there ("2,5" read as 2): refused rather than misread.
+    if (HasComma(second) && !HasComma(first)) {
+        return Refusal(kSeparatorsDiffer, 2);
+    }
+    EntryFields fields;
+    fields.radians = first;
+    fields.toAdd = second;
+    const PlusMinusIndex index =
+        job.command == Command::Add ? PlusMinusIndex::Add : PlusMinusIndex::Subtract;
+    return FromOutcome(PlusMinus(fields, index, job.settings));
+}
+
+// `input` is trimmed of blanks and not empty.
+Result Convert(const Job& job, std::string_view input) {
+    EntryFields fields;
+    switch (job.command) {
+    case Command::Rad2Deg:
+        if (!IsWrittenNumber(input)) {
+            return Refusal(kNotANumber);
+        }
+        fields.radians = input;
+        return FromOutcome(ConvertRadiansToDegrees(fields, job.settings));
+    case Command::Deg2Rad:
+        if (WholeAngle angle = ReadWholeAngle(input)) {
+            return FromOutcome(ConvertDegreesToRadians(angle.fields, job.settings));
+        } else {
+            return Refusal(ProblemText(angle.problem));
+        }
+    case Command::Add:
+    case Command::Sub:
+        break;
+    }
+    const auto operands = SplitOperands(input);
+    return operands ? ConvertAdder(job, operands->first, operands->second) : Refusal(kTwoValues);
+}
+
+} // namespace
+
+Runner::Runner(const Job& job, Sink& sink)
+    : m_job(job), m_sink(sink), m_end(job.crlf ? kCrLf : std::string_view("\n")) {}
+
+bool Runner::takeOperands(const std::vector<std::string_view>& operands) {
+    if (IsAdder(m_job.command) && operands.size() == 2) {
+        const std::string_view first = Trimmed(operands[0], kBlanks);
+        const std::string_view second = Trimmed(operands[1], kBlanks);
+        const Result result = ConvertAdder(m_job, first, second);
+        if (!result.refusal.empty()) {
+            return refuse("argument", result.culprit, operands[result.culprit - 1],
+                          result.refusal);
+        }
+        return emit(result.line);
+    }
+    for (std::size_t i = 0; i < operands.size(); ++i) {
+        const std::string_view trimmed = Trimmed(operands[i], kBlanks);
+        const Result result = trimmed.empty() ? Result{} : Convert(m_job, trimmed);
+        const bool goOn = result.refusal.empty()
+                              ? emit(result.line)
+                              : refuse("argument", static_cast<long>(i) + 1, operands[i],
+                                       result.refusal);
+        if (!goOn) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void Runner::beginInput(std::string source) {
+    m_source = std::move(source);
+    m_lineNumber = 0;
+    m_reader = LineReader();
+}
+
+bool Runner::feed(std::string_view bytes) {
+    return m_reader.feed(bytes, [this](std::string_view line, bool tooLong) {
+        return takeLine(line, tooLong);
+    });
+}
+
+bool Runner::endInput() {
+    return m_reader.finish([this](std::string_view line, bool tooLong) {
+        return takeLine(line, tooLong);
+    });
+}
+
+bool Runner::takeLine(std::string_view line, bool tooLong) {
+    if (++m_lineNumber == 1 && line.starts_with(kByteOrderMark)) {
+        line.remove_prefix(kByteOrderMark.size()); // a byte-order mark some editors put first
+    }
+    const std::string_view trimmed = Trimmed(line, kBlanks);
+    const Result result = tooLong           ? Refusal(kLineTooLong)
+                          : trimmed.empty() ? Result{}
+                                            : Convert(m_job, trimmed);
+    return result.refusal.empty() ? emit(result.line)
+                                  : refuse(m_source, m_lineNumber, line, result.refusal);
+}
+
+// The head of an over-long line is always longer than the echo, so it ends in "…" too.
+bool Runner::refuse(std::string_view where, long number, std::string_view input,
+                    std::string_view why) {
+    m_refused = true;
+    std::string message(where);
+    message += ' ';
+    message += std::to_string(number);
+    message += ": \"";
+    message += Echo(input);
+    message += "\": ";
+    message += why;
+    m_sink.refuse(message);
+    return !m_job.strict;
+}
+
+bool Runner::emit(std::string_view line) {
+    m_out += line;
+    m_out += m_end;
+    if (m_job.eachLineAtOnce) {
+        return finish();
+    }
+    return m_out.size() < kBlock || handOn();
+}
+
+bool Runner::handOn() {
+    if (!m_writeFailed && !m_out.empty()) {
+        m_writeFailed = !m_sink.write(m_out);
+    }
+    m_out.clear();
+    return !m_writeFailed;
+}
+
+bool Runner::finish() {
+    if (handOn() && !m_sink.flush()) {
+        m_writeFailed = true;
+    }
+    return !m_writeFailed;
+}
+
+} // namespace orvanel::batch

@@ -1,0 +1,76 @@
+#pragma once
+// The calculator's commands over many inputs: operands, or the lines of whole inputs fed in
+// pieces as they arrive. Each result is the line the window puts in its results pane for the
+// same input and options; each refusal says where the input was and why. Bytes in, bytes out:
+// where they come from and go to is the front end's business (a terminal, a file, a page).
+
+#include "Calculator.h"
+#include "LineReader.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvanel::batch {
+
+enum class Command { Rad2Deg, Deg2Rad, Add, Sub };
+
+struct Job {
+    Command command = Command::Rad2Deg;
+    CalcSettings settings;
+    bool crlf = false;           // end result lines with CR LF, as the window's copy does
+    bool strict = false;         // stop at the first refused input
+    bool eachLineAtOnce = false; // hand every result line on as soon as it is made
+};
+
+// Where results and refusals go.
+class Sink {
+  public:
+    virtual ~Sink() = default;
+    // Takes result bytes; false when they could not be written (the sink tells why itself).
+    virtual bool write(std::string_view bytes) = 0;
+    // Pushes what was written out of any buffer of the sink's own.
+    virtual bool flush() = 0;
+    // One refusal, as `where: "input": why` ("line 3: \"abc\": Not a number"), no line end.
+    virtual void refuse(std::string_view message) = 0;
+};
+
+class Runner {
+  public:
+    Runner(const Job& job, Sink& sink);
+
+    // The command's operands as given on a command line, "argument N" in refusals; for the
+    // adder exactly two, X and Y. False when the run must stop.
+    bool takeOperands(const std::vector<std::string_view>& operands);
+
+    // The lines of one input, fed in pieces of any size; `source` names its lines in refusals
+    // ("line", "data.txt: line"). A byte-order mark before its first line is skipped.
+    void beginInput(std::string source);
+    bool feed(std::string_view bytes);
+    bool endInput();
+
+    // Hands on every result still held; false when writing failed.
+    bool finish();
+
+    bool anyRefused() const { return m_refused; }
+    bool writeFailed() const { return m_writeFailed; }
+
+  private:
+    bool takeLine(std::string_view line, bool tooLong);
+    bool refuse(std::string_view where, long number, std::string_view input,
+                std::string_view why);
+    bool emit(std::string_view line);
+    bool handOn();
+
+    const Job& m_job;
+    Sink& m_sink;
+    std::string_view m_end;
+    LineReader m_reader;
+    std::string m_source;
+    long m_lineNumber = 0;
+    std::string m_out; // result lines not yet handed to the sink
+    bool m_refused = false;
+    bool m_writeFailed = false;
+};
+
+} // namespace orvanel::batch
