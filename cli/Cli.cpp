@@ -171,7 +171,7 @@ int Run(const std::vector<std::string_view>& args, const Streams& streams) {
         }
     }
     runner.finish();
-    return runner.writeFailed() || reading.anyUnreadable() ? kFailed
+    return runner.writeFailed() || reading.anyUnreadable() || runner.anyFailed() ? kFailed
            : runner.anyRefused()                           ? kRefused
                                                            : kConverted;
 }

@@ -1,12 +1,22 @@
 #include "Batch.h"
 
 #include "Echo.h"
+#include "Rad2Deg.h"
 #include "StrProc.h"
 #include "WholeAngle.h"
 
 #include <optional>
 
 namespace orvanel::batch {
+
+// The result line for one input (without its line end), or why it is refused; for the adder,
+// which of its two values is at fault (1 or 2), 0 for the input as a whole.
+struct Result {
+    std::string line;
+    std::string refusal;
+    int culprit = 0;
+};
+
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
@@ -17,14 +27,6 @@ constexpr std::string_view kLineTooLong = "Line too long";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // Result lines are handed on in blocks of about this size unless each must go at once.
 constexpr std::size_t kBlock = std::size_t{1} << 16;
-
-// The result line for one input (without its line end), or why it is refused; for the adder,
-// which of its two values is at fault (1 or 2), 0 for the input as a whole.
-struct Result {
-    std::string line;
-    std::string refusal;
-    int culprit = 0;
-};
 
 Result Refusal(std::string_view why, int culprit = 0) {
     return {"", std::string(why), culprit};
@@ -71,10 +73,62 @@ Result ConvertAdder(const Job& job, std::string_view first, std::string_view sec
     return FromOutcome(PlusMinus(fields, index, job.settings));
 }
 
+int DecimalsOf(const Job& job) {
+    if (job.decimals >= 0) {
+        return job.decimals;
+    }
+    return job.command == Command::Dms2Deg        ? kDegreeDecimals
+           : job.form == SexagesimalForm::DegMin ? kMinuteDecimals
+                                                  : kSecondDecimals;
+}
+
+// "45°30'0\" = 45.500000": the angle as read, each part given, and its decimal degrees.
+Result ConvertToDecimalDegrees(const Job& job, std::string_view input) {
+    const WholeAngle angle = ReadWholeAngle(input, AngleLimits::BelowSixty);
+    if (!angle) {
+        return Refusal(ProblemText(angle.problem));
+    }
+    const EntryFields& f = angle.fields;
+    if (BeyondFullTurn(f)) {
+        // The fields are each in range, but a decimal-degree result must be too: deg2dms
+        // reads back at most 360°.
+        return Refusal(ProblemText(AngleProblem::DegreesOutOfRange));
+    }
+    const auto part = [](const std::string& text) { return text.empty() ? "0" : text; };
+    return {DegreeText(f.sign, part(f.degrees), part(f.minutes), part(f.seconds)) + " = " +
+                DecimalDegreesText(f, DecimalsOf(job), angle.degreesComma),
+            "", 0};
+}
+
+// "-36.952778 = -36°57'10.00\"": the value as read, and its degrees, minutes and seconds.
+Result ConvertToSexagesimal(const Job& job, std::string_view input) {
+    const DecimalDegrees value = ReadDecimalDegrees(input);
+    if (!value) {
+        return Refusal(ProblemText(value.problem));
+    }
+    return {(value.negative ? "-" : "") + std::string(value.number) + " = " +
+                SexagesimalText(value, job.form, DecimalsOf(job)),
+            "", 0};
+}
+
+// The result alone: what follows " = ", without " radians".
+std::string_view ValueOf(std::string_view line) {
+    constexpr std::string_view kRadians = " radians";
+    line.remove_prefix(std::min(line.find(" = ") + 3, line.size()));
+    if (line.ends_with(kRadians)) {
+        line.remove_suffix(kRadians.size());
+    }
+    return line;
+}
+
 // `input` is trimmed of blanks and not empty.
 Result Convert(const Job& job, std::string_view input) {
     EntryFields fields;
     switch (job.command) {
+    case Command::Dms2Deg:
+        return ConvertToDecimalDegrees(job, input);
+    case Command::Deg2Dms:
+        return ConvertToSexagesimal(job, input);
     case Command::Rad2Deg:
         if (!IsWrittenNumber(input)) {
             return Refusal(kNotANumber);
@@ -102,23 +156,15 @@ Runner::Runner(const Job& job, Sink& sink)
 
 bool Runner::takeOperands(const std::vector<std::string_view>& operands) {
     if (IsAdder(m_job.command) && operands.size() == 2) {
-        const std::string_view first = Trimmed(operands[0], kBlanks);
-        const std::string_view second = Trimmed(operands[1], kBlanks);
-        const Result result = ConvertAdder(m_job, first, second);
-        if (!result.refusal.empty()) {
-            return refuse("argument", result.culprit, operands[result.culprit - 1],
-                          result.refusal);
-        }
-        return emit(result.line);
+        const Result result =
+            ConvertAdder(m_job, Trimmed(operands[0], kBlanks), Trimmed(operands[1], kBlanks));
+        const int culprit = std::max(result.culprit, 1);
+        return give(result, "argument", culprit, operands[static_cast<std::size_t>(culprit) - 1]);
     }
     for (std::size_t i = 0; i < operands.size(); ++i) {
         const std::string_view trimmed = Trimmed(operands[i], kBlanks);
         const Result result = trimmed.empty() ? Result{} : Convert(m_job, trimmed);
-        const bool goOn = result.refusal.empty()
-                              ? emit(result.line)
-                              : refuse("argument", static_cast<long>(i) + 1, operands[i],
-                                       result.refusal);
-        if (!goOn) {
+        if (!give(result, "argument", static_cast<long>(i) + 1, operands[i])) {
             return false;
         }
     }
@@ -129,18 +175,67 @@ void Runner::beginInput(std::string source) {
     m_source = std::move(source);
     m_lineNumber = 0;
     m_reader = LineReader();
+    if (m_job.csv) {
+        m_csv.emplace(m_job.csv->dialect, m_job.csv->columns, static_cast<csv::Handler&>(*this));
+    }
 }
 
 bool Runner::feed(std::string_view bytes) {
+    if (m_csv) {
+        m_csv->feed(bytes, m_out);
+        return afterFeed();
+    }
     return m_reader.feed(bytes, [this](std::string_view line, bool tooLong) {
         return takeLine(line, tooLong);
     });
 }
 
 bool Runner::endInput() {
+    if (m_csv) {
+        m_csv->finish(m_out);
+        return afterFeed();
+    }
     return m_reader.finish([this](std::string_view line, bool tooLong) {
         return takeLine(line, tooLong);
     });
+}
+
+// A CSV filter writes rows as they pass; they are handed on as lines are.
+bool Runner::afterFeed() {
+    if (m_stop) {
+        m_out.clear(); // --strict: nothing after the refused cell
+        return false;
+    }
+    return m_job.eachLineAtOnce ? finish() : m_out.size() < kBlock || handOn();
+}
+
+std::optional<std::string> Runner::convert(long line, int column, std::string_view cell) {
+    const std::string_view trimmed = Trimmed(cell, kBlanks);
+    if (trimmed.empty() || m_stop) {
+        return std::nullopt; // an empty cell stays empty, as a blank line gives a blank line
+    }
+    const Result result = Convert(m_job, trimmed);
+    if (!result.refusal.empty()) {
+        m_stop = !refuse(m_source, line, cell, result.refusal, column);
+        return std::nullopt;
+    }
+    return std::string(ValueOf(result.line));
+}
+
+void Runner::problem(long line, int column, std::string_view cell, std::string_view why,
+                     bool failed) {
+    std::string message = m_source + " " + std::to_string(line);
+    if (column > 0) {
+        message += ": column " + std::to_string(column);
+    }
+    if (!cell.empty()) {
+        message += ": \"" + Echo(cell) + "\"";
+    }
+    message += ": ";
+    message += why;
+    m_sink.refuse(message);
+    (failed ? m_failed : m_refused) = true;
+    m_stop = m_stop || (m_job.strict && !failed);
 }
 
 bool Runner::takeLine(std::string_view line, bool tooLong) {
@@ -151,17 +246,28 @@ bool Runner::takeLine(std::string_view line, bool tooLong) {
     const Result result = tooLong           ? Refusal(kLineTooLong)
                           : trimmed.empty() ? Result{}
                                             : Convert(m_job, trimmed);
-    return result.refusal.empty() ? emit(result.line)
-                                  : refuse(m_source, m_lineNumber, line, result.refusal);
+    return give(result, m_source, m_lineNumber, line);
+}
+
+bool Runner::give(const Result& result, std::string_view where, long number,
+                  std::string_view input) {
+    if (result.refusal.empty()) {
+        return emit(m_job.values ? ValueOf(result.line) : result.line);
+    }
+    // With --values every input has its line, an empty one where it was refused.
+    return refuse(where, number, input, result.refusal) && (!m_job.values || emit({}));
 }
 
 // The head of an over-long line is always longer than the echo, so it ends in "…" too.
 bool Runner::refuse(std::string_view where, long number, std::string_view input,
-                    std::string_view why) {
+                    std::string_view why, int column) {
     m_refused = true;
     std::string message(where);
     message += ' ';
     message += std::to_string(number);
+    if (column > 0) {
+        message += ": column " + std::to_string(column);
+    }
     message += ": \"";
     message += Echo(input);
     message += "\": ";

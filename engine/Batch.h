@@ -5,19 +5,37 @@
 // where they come from and go to is the front end's business (a terminal, a file, a page).
 
 #include "Calculator.h"
+#include "Csv.h"
 #include "LineReader.h"
+#include "Sexagesimal.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orvanel::batch {
 
-enum class Command { Rad2Deg, Deg2Rad, Add, Sub };
+enum class Command { Rad2Deg, Deg2Rad, Add, Sub, Dms2Deg, Deg2Dms };
+
+// The decimals dms2deg and deg2dms give when not told: decimal degrees to 0.000001° (about
+// 0.1 m on the ground), seconds to 0.01" (about 0.3 m), minutes to 0.0001' (about 0.2 m).
+inline constexpr int kDegreeDecimals = 6;
+inline constexpr int kSecondDecimals = 2;
+inline constexpr int kMinuteDecimals = 4;
+
+struct CsvJob {
+    csv::Dialect dialect;
+    std::vector<csv::Column> columns;
+};
 
 struct Job {
     Command command = Command::Rad2Deg;
-    CalcSettings settings;
+    CalcSettings settings;                            // rad2deg, deg2rad, add, sub
+    SexagesimalForm form = SexagesimalForm::Dms;      // deg2dms
+    int decimals = -1;                                // dms2deg, deg2dms; -1: as above
+    bool values = false;         // write only the result, after " = " and without " radians"
+    std::optional<CsvJob> csv;   // convert columns of CSV rows instead of whole lines
     bool crlf = false;           // end result lines with CR LF, as the window's copy does
     bool strict = false;         // stop at the first refused input
     bool eachLineAtOnce = false; // hand every result line on as soon as it is made
@@ -35,7 +53,9 @@ class Sink {
     virtual void refuse(std::string_view message) = 0;
 };
 
-class Runner {
+struct Result; // one input's result line, or why it is refused
+
+class Runner : private csv::Handler {
   public:
     Runner(const Job& job, Sink& sink);
 
@@ -53,12 +73,19 @@ class Runner {
     bool finish();
 
     bool anyRefused() const { return m_refused; }
+    bool anyFailed() const { return m_failed; }
     bool writeFailed() const { return m_writeFailed; }
 
   private:
     bool takeLine(std::string_view line, bool tooLong);
+    bool give(const Result& result, std::string_view where, long number,
+              std::string_view input);
+    bool afterFeed();
     bool refuse(std::string_view where, long number, std::string_view input,
-                std::string_view why);
+                std::string_view why, int column = 0);
+    std::optional<std::string> convert(long line, int column, std::string_view cell) override;
+    void problem(long line, int column, std::string_view cell, std::string_view why,
+                 bool failed) override;
     bool emit(std::string_view line);
     bool handOn();
 
@@ -66,10 +93,13 @@ class Runner {
     Sink& m_sink;
     std::string_view m_end;
     LineReader m_reader;
+    std::optional<csv::Filter> m_csv;
     std::string m_source;
     long m_lineNumber = 0;
     std::string m_out; // result lines not yet handed to the sink
     bool m_refused = false;
+    bool m_failed = false; // something the user must change before anything converts
+    bool m_stop = false;   // --strict after a refusal
     bool m_writeFailed = false;
 };
 

@@ -39,8 +39,8 @@ std::vector<std::string> Lines(std::string_view input, std::size_t piece) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
-    const char* commands[] = {"rad2deg", "deg2rad", "add", "sub"};
-    const char* command = commands[data.ConsumeIntegralInRange<int>(0, 3)];
+    const char* commands[] = {"rad2deg", "deg2rad", "add", "sub", "dms2deg", "deg2dms"};
+    const char* command = commands[data.ConsumeIntegralInRange<int>(0, 5)];
     // Now and then a line far longer than any angle, to reach the bounded reader.
     const std::size_t longRun =
         data.ConsumeBool() ? data.ConsumeIntegralInRange<std::size_t>(0, 70000) : 0;

@@ -296,7 +296,14 @@ const std::map<std::string, std::function<std::string(const Row&)>> kRules = {
     {"mod2pi", [](const Row& r) { return Text(Mod2Pi(Number(r[1]))); }},
     {"count", [](const Row& r) { return std::to_string(CountOccurrences(r[1], r[2])); }},
     {"replace", [](const Row& r) { return ReplaceNoCase(r[1], r[2], r[3]); }},
-    {"echo", [](const Row& r) { return Echo(r[1]); }}};
+    {"echo", [](const Row& r) { return Echo(r[1]); }},
+    {"values", [](const Row& r) {
+         const CliRun run = RunCli(std::regex_replace(r[1], std::regex(" "), "|") +
+                                       "|--values|--|" + r[2],
+                                   "");
+         const std::string said = run.status == 0 ? run.out : run.err.substr(run.err.rfind(": ") + 2);
+         return said.substr(0, said.size() - 1);
+     }}};
 
 class Cases : public ::testing::TestWithParam<std::string> {};
 
@@ -311,20 +318,23 @@ TEST_P(Cases, EveryRowHolds) {
     }
 }
 
-// Whole runs of orvanel-cli: a command line (words split at "|"), its standard input, then what
+// Whole runs of orvanel-cli (cli-runs.tsv, and its CSV mode in csv-runs.tsv): a command line (words split at "|"), its standard input, then what
 // must come out on standard output, the exit status and what on standard error.
-TEST(Cli, RunsAsTheTableSays) {
-    for (const auto& [number, row] : ReadTable("cli-runs.tsv")) {
-        const CliRun run = RunCli(row[0], row[1]);
-        EXPECT_EQ(run.out, row[2]) << "cli-runs.tsv:" << number;
-        EXPECT_EQ(run.status, std::stoi(row[3])) << "cli-runs.tsv:" << number;
-        EXPECT_EQ(run.err, row.size() > 4 ? row[4] : "") << "cli-runs.tsv:" << number;
+TEST(Cli, RunsAsTheTablesSay) {
+    for (const std::string table : {"cli-runs.tsv", "csv-runs.tsv"}) {
+        for (const auto& [number, row] : ReadTable(table)) {
+            const CliRun run = RunCli(row[0], row[1]);
+            const std::string where = table + ":" + std::to_string(number);
+            EXPECT_EQ(run.out, row[2]) << where;
+            EXPECT_EQ(run.status, std::stoi(row[3])) << where;
+            EXPECT_EQ(run.err, row.size() > 4 ? row[4] : "") << where;
+        }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, Cases,
                          ::testing::Values("numbers.tsv", "text.tsv", "deg2rad.tsv", "rad2deg.tsv",
-                                           "adder.tsv", "sign.tsv", "badinput.tsv"),
+                                           "adder.tsv", "sign.tsv", "badinput.tsv", "exact.tsv"),
                          [](const auto& info) {
                              return info.param.substr(0, info.param.find('.'));
                          });
