@@ -1,6 +1,9 @@
 #!/usr/bin/python3
 """orvanel-cli's throughput and memory, next to floor programs (run by scripts/bench-cli).
 
+Then --csv: 1,000,000 rows of five columns, two of them angles, converted by dms2deg next to
+csv_floor (std::from_chars and std::to_chars of every cell), and a 100 MB file's peak memory.
+
 For each command: 1,000,000 input lines through orvanel-cli, through cli_floor
 (std::from_chars and std::to_chars of every number of each line), and through mawk, gawk and
 python3 programs that do the same conversion without its checks; best CPU time of three runs,
@@ -15,7 +18,7 @@ import subprocess
 import sys
 import time
 
-cli, floor, hello, work = sys.argv[1:5]
+cli, floor, hello, csv_floor, work = sys.argv[1:6]
 rng = random.Random(5540)
 
 
@@ -31,6 +34,8 @@ MAKERS = {
         ["%d %d %d", "%d:%d:%d", "%d°%d'%d\"", "%dd%dm%ds", "%d°%d′%d″ N", "-%d %d %d.5"]),
     "add": lambda: "%.5f %.5f" % (rng.uniform(-6.28, 6.28), rng.uniform(-6.28, 6.28)),
     "sub": lambda: "%.4f %.6f" % (rng.uniform(-6.28, 6.28), rng.uniform(-6.28, 6.28)),
+    "dms2deg": lambda: angle_line(["%d°%d'%d.5\"N", "%d %d %d", "S %d:%d:%d"]),
+    "deg2dms": lambda: "%.6f" % rng.uniform(-180, 180),
 }
 
 
@@ -133,6 +138,40 @@ for command in MAKERS:
     ratio = instructions([cli, name], small) / instructions([floor], small)
     print("| %s | %.0f ms | %.0f ms | %.2f | %.2f | %s | %s | %s | %.2f M | %.1f MiB |"
           % (command, t * 1000, f * 1000, t / f, ratio, *others, 1 / t, rss / 1024))
+
+def csv_rows(path, rows):
+    with open(path, "w") as f:
+        f.write("id,name,lat,lon,note\n")
+        for i in range(rows):
+            lat = "%d°%02d'%04.1f\"%s" % (rng.randint(0, 89), rng.randint(0, 59), rng.uniform(0, 59.9), rng.choice("NS"))
+            lon = "%d %d %.2f %s" % (rng.randint(0, 179), rng.randint(0, 59), rng.uniform(0, 59.9), rng.choice("EW"))
+            f.write('%d,"Gauge %d, river",%s,%s,ok\n' % (i, i, lat, lon))
+
+
+csv_path = os.path.join(work, "stations.csv")
+if not os.path.exists(csv_path):
+    csv_rows(csv_path, 1_000_000)
+csv_cmd = [cli, "dms2deg", "--csv", "--header", "--column", "lat", "--column", "lon"]
+t, rss = best(csv_cmd, csv_path)
+f, _ = best([csv_floor], csv_path)
+small_csv = os.path.join(work, "stations-small.csv")
+if not os.path.exists(small_csv):
+    csv_rows(small_csv, 100_000)
+ratio = instructions(csv_cmd, small_csv) / instructions([csv_floor], small_csv)
+print()
+print("| --csv, 1,000,000 rows, 2 angle columns of 5 | orvanel-cli | floor | ratio | instructions ratio | rows/s | peak memory |")
+print("|---|---:|---:|---:|---:|---:|---:|")
+print("| dms2deg | %.0f ms | %.0f ms | %.2f | %.2f | %.2f M | %.1f MiB |"
+      % (t * 1000, f * 1000, t / f, ratio, 1 / t, rss / 1024))
+big_csv = os.path.join(work, "stations-100MB.csv")
+if not os.path.exists(big_csv):
+    with open(big_csv, "w") as out, open(csv_path) as part:
+        rows = part.read()
+        while out.tell() < 100_000_000:
+            out.write(rows)
+_, rss = run(csv_cmd, big_csv)
+print()
+print("A %d MB CSV file: peak memory %d KiB" % (os.path.getsize(big_csv) // 1_000_000, rss))
 
 huge = os.path.join(work, "huge-line.txt")
 with open(huge, "w") as f:

@@ -82,8 +82,9 @@ int DecimalsOf(const Job& job) {
                                                   : kSecondDecimals;
 }
 
-// "45°30'0\" = 45.500000": the angle as read, each part given, and its decimal degrees.
-Result ConvertToDecimalDegrees(const Job& job, std::string_view input) {
+// "45°30'0\" = 45.500000": the angle as read, each part given, and its decimal degrees; only
+// the value when that is all that is wanted.
+Result ConvertToDecimalDegrees(const Job& job, std::string_view input, bool valueOnly) {
     const WholeAngle angle = ReadWholeAngle(input, AngleLimits::BelowSixty);
     if (!angle) {
         return Refusal(ProblemText(angle.problem));
@@ -95,40 +96,48 @@ Result ConvertToDecimalDegrees(const Job& job, std::string_view input) {
         return Refusal(ProblemText(AngleProblem::DegreesOutOfRange));
     }
     const auto part = [](const std::string& text) { return text.empty() ? "0" : text; };
-    return {DegreeText(f.sign, part(f.degrees), part(f.minutes), part(f.seconds)) + " = " +
-                DecimalDegreesText(f, DecimalsOf(job), angle.degreesComma),
+    std::string value = DecimalDegreesText(f, DecimalsOf(job), angle.degreesComma);
+    if (valueOnly) {
+        return {std::move(value), "", 0};
+    }
+    return {DegreeText(f.sign, part(f.degrees), part(f.minutes), part(f.seconds)) + " = " + value,
             "", 0};
 }
 
 // "-36.952778 = -36°57'10.00\"": the value as read, and its degrees, minutes and seconds.
-Result ConvertToSexagesimal(const Job& job, std::string_view input) {
+Result ConvertToSexagesimal(const Job& job, std::string_view input, bool valueOnly) {
     const DecimalDegrees value = ReadDecimalDegrees(input);
     if (!value) {
         return Refusal(ProblemText(value.problem));
     }
-    return {(value.negative ? "-" : "") + std::string(value.number) + " = " +
-                SexagesimalText(value, job.form, DecimalsOf(job)),
-            "", 0};
+    std::string text = SexagesimalText(value, job.form, DecimalsOf(job));
+    if (valueOnly) {
+        return {std::move(text), "", 0};
+    }
+    return {(value.negative ? "-" : "") + std::string(value.number) + " = " + text, "", 0};
 }
 
 // The result alone: what follows " = ", without " radians".
 std::string_view ValueOf(std::string_view line) {
     constexpr std::string_view kRadians = " radians";
-    line.remove_prefix(std::min(line.find(" = ") + 3, line.size()));
+    if (const auto equals = line.find(" = "); equals != std::string_view::npos) {
+        line.remove_prefix(equals + 3);
+    }
     if (line.ends_with(kRadians)) {
         line.remove_suffix(kRadians.size());
     }
     return line;
 }
 
-// `input` is trimmed of blanks and not empty.
-Result Convert(const Job& job, std::string_view input) {
+// `input` is trimmed of blanks and not empty. With `valueOnly` the line may be the result
+// alone (ValueOf takes it either way).
+Result Convert(const Job& job, std::string_view input, bool valueOnly = false) {
     EntryFields fields;
     switch (job.command) {
     case Command::Dms2Deg:
-        return ConvertToDecimalDegrees(job, input);
+        return ConvertToDecimalDegrees(job, input, valueOnly);
     case Command::Deg2Dms:
-        return ConvertToSexagesimal(job, input);
+        return ConvertToSexagesimal(job, input, valueOnly);
     case Command::Rad2Deg:
         if (!IsWrittenNumber(input)) {
             return Refusal(kNotANumber);
@@ -214,7 +223,7 @@ std::optional<std::string> Runner::convert(long line, int column, std::string_vi
     if (trimmed.empty() || m_stop) {
         return std::nullopt; // an empty cell stays empty, as a blank line gives a blank line
     }
-    const Result result = Convert(m_job, trimmed);
+    const Result result = Convert(m_job, trimmed, true);
     if (!result.refusal.empty()) {
         m_stop = !refuse(m_source, line, cell, result.refusal, column);
         return std::nullopt;
@@ -245,7 +254,7 @@ bool Runner::takeLine(std::string_view line, bool tooLong) {
     const std::string_view trimmed = Trimmed(line, kBlanks);
     const Result result = tooLong           ? Refusal(kLineTooLong)
                           : trimmed.empty() ? Result{}
-                                            : Convert(m_job, trimmed);
+                                            : Convert(m_job, trimmed, m_job.values);
     return give(result, m_source, m_lineNumber, line);
 }
 

@@ -55,58 +55,44 @@ void Filter::feed(std::string_view bytes, std::string& out) {
             if (c == '"') {
                 m_quoted = true;
                 m_state = State::Quoted;
-                takeRaw(c, out);
+                takeRaw(bytes.substr(i, 1), out);
                 ++i;
             }
             break;
-        case State::Unquoted:
-            if (!m_held && !m_collect) { // streams through: find the cell's end at once
-                const std::size_t end = EndOfUnquoted(bytes, i, delimiter);
-                out.append(bytes.substr(i, end - i));
-                m_cellEmpty = m_cellEmpty && end == i;
-                if ((i = end) == bytes.size()) {
-                    break;
-                }
+        case State::Unquoted: {
+            const std::size_t end = EndOfUnquoted(bytes, i, delimiter);
+            takeRaw(bytes.substr(i, end - i), out);
+            takeText(bytes.substr(i, end - i), out);
+            if ((i = end) == bytes.size()) {
+                break;
             }
-            if (const char b = bytes[i]; b == delimiter || b == '\n' || b == '\r') {
-                endField(out);
-                out += b;
-                b == delimiter ? void(++m_column) : b == '\n' ? endRecord() : void();
-                m_state = b == '\r' ? State::AfterCr : State::FieldStart;
-            } else {
-                takeRaw(b, out);
-                takeText(b, out);
-            }
-            ++i;
+            const char b = bytes[i++];
+            endField(out);
+            out += b;
+            b == delimiter ? void(++m_column) : b == '\n' ? endRecord() : void();
+            m_state = b == '\r' ? State::AfterCr : State::FieldStart;
             break;
-        case State::Quoted:
-            if (!m_held && !m_collect) {
-                const auto* quote = static_cast<const char*>(
-                    std::memchr(bytes.data() + i, '"', bytes.size() - i));
-                const std::size_t end = quote ? static_cast<std::size_t>(quote - bytes.data())
-                                              : bytes.size();
-                m_line += std::count(bytes.begin() + static_cast<long>(i),
-                                     bytes.begin() + static_cast<long>(end), '\n');
-                out.append(bytes.substr(i, end - i));
-                m_cellEmpty = m_cellEmpty && end == i;
-                if ((i = end) == bytes.size()) {
-                    break;
-                }
-            }
-            takeRaw(bytes[i], out);
-            if (bytes[i] == '"') {
+        }
+        case State::Quoted: {
+            const auto* quote =
+                static_cast<const char*>(std::memchr(bytes.data() + i, '"', bytes.size() - i));
+            const std::size_t end =
+                quote ? static_cast<std::size_t>(quote - bytes.data()) : bytes.size();
+            const std::string_view span = bytes.substr(i, end - i);
+            m_line += std::count(span.begin(), span.end(), '\n');
+            takeRaw(span, out);
+            takeText(span, out);
+            if ((i = end) < bytes.size()) {
+                takeRaw(bytes.substr(i++, 1), out);
                 m_state = State::QuoteInQuoted;
-            } else {
-                m_line += bytes[i] == '\n';
-                takeText(bytes[i], out);
             }
-            ++i;
             break;
+        }
         case State::QuoteInQuoted:
             m_state = State::Unquoted; // the quote closed the cell; what follows is read plainly
             if (c == '"') {            // a doubled quote: one quote in the text
-                takeRaw(c, out);
-                takeText(c, out);
+                takeRaw(bytes.substr(i, 1), out);
+                takeText(bytes.substr(i, 1), out);
                 m_state = State::Quoted;
                 ++i;
             }
@@ -159,22 +145,16 @@ void Filter::startField() {
     m_text.clear();
 }
 
-void Filter::takeRaw(char c, std::string& out) {
-    m_cellEmpty = false;
-    if (m_held && !m_overflow) {
-        m_raw += c;
-    } else {
-        out += c;
-    }
+void Filter::takeRaw(std::string_view bytes, std::string& out) {
+    m_cellEmpty = m_cellEmpty && bytes.empty();
+    (m_held && !m_overflow ? m_raw : out).append(bytes);
 }
 
-void Filter::takeText(char c, std::string& out) {
+void Filter::takeText(std::string_view bytes, std::string& out) {
     if (!(m_held && !m_overflow) && !m_collect) {
         return;
     }
-    if (m_text.size() < kLongestLine + 1) {
-        m_text += c;
-    }
+    m_text.append(bytes.substr(0, kLongestLine + 1 - std::min(m_text.size(), kLongestLine + 1)));
     if (m_held && m_text.size() > kLongestLine) {
         // Too long to convert: said once, and the cell streams through as it is.
         m_handler.problem(m_cellLine, m_column, m_text, "Cell too long", false);
@@ -202,9 +182,9 @@ void Filter::emitCell(std::string& out) {
         return;
     }
     const char delimiter = m_dialect.delimiter;
-    const bool quote =
-        m_quoted || replacement->find_first_of(std::string{'"', '\r', '\n', delimiter}) !=
-                        std::string::npos;
+    const bool quote = m_quoted || std::any_of(replacement->begin(), replacement->end(), [&](char c) {
+                           return c == '"' || c == '\r' || c == '\n' || c == delimiter;
+                       });
     if (!quote) {
         out += *replacement;
         return;

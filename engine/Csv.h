@@ -52,8 +52,8 @@ class Filter {
     enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted, AfterCr };
 
     void startField();
-    void takeRaw(char c, std::string& out);  // a byte of the cell as it stands in the file
-    void takeText(char c, std::string& out); // a byte of the cell's text, quotes removed
+    void takeRaw(std::string_view bytes, std::string& out);  // of the cell as it stands
+    void takeText(std::string_view bytes, std::string& out); // of its text, quotes removed
     void endField(std::string& out);
     void emitCell(std::string& out);
     void endRecord();

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace orvanel {
 namespace {
@@ -40,6 +41,19 @@ Scaled ScaledOf(std::string_view number) {
     const std::size_t first = std::min(value.digits.find_first_not_of('0'), value.digits.size());
     value.digits.erase(0, first);
     return value;
+}
+
+// 10^n for n from 0 to 19.
+std::uint64_t PowerOf10(int n) {
+    static constexpr auto kPowers = [] {
+        std::array<std::uint64_t, 20> powers{};
+        powers[0] = 1;
+        for (std::size_t i = 1; i < powers.size(); ++i) {
+            powers[i] = powers[i - 1] * 10;
+        }
+        return powers;
+    }();
+    return kPowers[static_cast<std::size_t>(n)];
 }
 
 // Big-endian decimal digits times a small whole number.
@@ -126,14 +140,6 @@ std::string FixedOf(std::uint64_t units, int decimals, bool comma) {
     return text;
 }
 
-std::uint64_t PowerOf10(int n) {
-    std::uint64_t power = 1;
-    while (n-- > 0) {
-        power *= 10;
-    }
-    return power;
-}
-
 // Whether `value` is more than `bound` (digits without leading zeros), exactly.
 bool Beyond(const Scaled& value, std::string_view bound) {
     const long wholeDigits = static_cast<long>(value.digits.size()) - value.scale;
@@ -163,13 +169,73 @@ Scaled ArcSeconds(const EntryFields& fields) {
     return seconds;
 }
 
+// A part as a whole number of 10^-decimals, for the common case of a few digits.
+struct SmallPart {
+    std::uint64_t units = 0;
+    int decimals = 0;
+};
+
+std::optional<SmallPart> SmallPartOf(std::string_view text) {
+    SmallPart part;
+    bool afterPoint = false;
+    int digits = 0;
+    for (char c : text) {
+        if (c == '.' || c == ',') {
+            afterPoint = true;
+            continue;
+        }
+        part.decimals += afterPoint;
+        digits += digits > 0 || c != '0';
+        part.units = part.units * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    return part.decimals <= kMostDecimals && digits <= 16 ? std::optional(part) : std::nullopt;
+}
+
+// 3600 d + 60 m + s in units of 10^-scale, when no part has more than 12 decimals: a whole
+// number within 1.3 * 10^18 for parts within their limits. Nothing for longer parts.
+std::optional<std::uint64_t> SmallArcSeconds(const EntryFields& fields, int& scale) {
+    const auto d = SmallPartOf(fields.degrees);
+    const auto m = SmallPartOf(fields.minutes);
+    const auto s = SmallPartOf(fields.seconds);
+    if (!d || !m || !s) {
+        return std::nullopt;
+    }
+    scale = std::max({d->decimals, m->decimals, s->decimals});
+    return d->units * 3600 * PowerOf10(scale - d->decimals) +
+           m->units * 60 * PowerOf10(scale - m->decimals) +
+           s->units * PowerOf10(scale - s->decimals);
+}
+
+// Whole units of 10^-decimals of degrees from arc seconds * 10^scale, rounded half to even.
+std::uint64_t DegreeUnits(std::uint64_t seconds, int scale, int decimals) {
+    bool tail = false;
+    if (decimals >= scale) {
+        seconds *= PowerOf10(decimals - scale);
+    } else {
+        tail = seconds % PowerOf10(scale - decimals) != 0;
+        seconds /= PowerOf10(scale - decimals);
+    }
+    const std::uint64_t quotient = seconds / 3600;
+    const std::uint64_t twice = 2 * (seconds % 3600);
+    return quotient + (twice > 3600 || (twice == 3600 && (tail || quotient % 2 == 1)));
+}
+
 } // namespace
 
 bool BeyondFullTurn(const EntryFields& fields) {
+    int scale = 0;
+    if (const auto seconds = SmallArcSeconds(fields, scale)) {
+        return *seconds > 1296000 * PowerOf10(scale);
+    }
     return Beyond(ArcSeconds(fields), "1296000");
 }
 
 std::string DecimalDegreesText(const EntryFields& fields, int decimals, bool comma) {
+    int smallScale = 0;
+    if (const auto seconds = SmallArcSeconds(fields, smallScale)) {
+        const std::uint64_t units = DegreeUnits(*seconds, smallScale, decimals);
+        return (fields.sign == "-" && units != 0 ? "-" : "") + FixedOf(units, decimals, comma);
+    }
     const Scaled arcSeconds = ArcSeconds(fields);
     const std::string& seconds = arcSeconds.digits;
     const long scale = arcSeconds.scale;

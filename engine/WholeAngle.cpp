@@ -125,7 +125,8 @@ char TakeSign(std::string_view& text) {
 // The marker at the start of `text`, its length in `length`; nullptr when none is there.
 const Marker* MarkerAt(std::string_view text, std::size_t& length) {
     static constexpr Marker kDeg = {"deg", Degrees};
-    if (text.size() >= 3 && FoldToLower(text.substr(0, 3)) == "deg") {
+    if ((text[0] == 'd' || text[0] == 'D') && text.size() >= 3 &&
+        FoldToLower(text.substr(0, 3)) == "deg") {
         length = 3;
         return &kDeg;
     }
@@ -138,25 +139,44 @@ const Marker* MarkerAt(std::string_view text, std::size_t& length) {
     return nullptr;
 }
 
-// How a field's number stands to a whole-number bound: below, equal, above. `field` holds
-// digits and at most one separator, so it is compared exactly, however many digits it has.
-int CompareTo(std::string_view field, int bound) {
-    const std::size_t point = std::min(field.find_first_of(".,"), field.size());
-    std::string_view whole = field.substr(0, point);
-    whole.remove_prefix(std::min(whole.find_first_not_of('0'), whole.size()));
-    const bool fraction = field.find_first_of("123456789", point) != std::string_view::npos;
-    if (whole.size() > 3) {
+// A part's digits as the fields read them: valid with at most one "." or ",". Its whole part
+// without leading zeros, and whether a digit after the separator is not zero.
+struct PartNumber {
+    bool valid = true;
+    std::string_view whole;
+    bool fraction = false;
+};
+
+PartNumber Inspect(std::string_view text) {
+    PartNumber number;
+    std::size_t point = text.size();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '.' || text[i] == ',') {
+            number.valid = number.valid && point == text.size();
+            point = i;
+        } else if (point < i && text[i] != '0') {
+            number.fraction = true;
+        }
+    }
+    std::size_t first = 0;
+    while (first < point && text[first] == '0') {
+        ++first;
+    }
+    number.whole = text.substr(first, point - first);
+    return number;
+}
+
+// How a part's number stands to a whole-number bound: below, equal, above; exactly, however
+// many digits it has.
+int CompareTo(const PartNumber& number, int bound) {
+    if (number.whole.size() > 3) {
         return 1;
     }
     int value = 0;
-    for (char c : whole) {
+    for (char c : number.whole) {
         value = value * 10 + (c - '0');
     }
-    return value != bound ? (value < bound ? -1 : 1) : (fraction ? 1 : 0);
-}
-
-bool IsZero(std::string_view field) {
-    return field.find_first_of("123456789") == std::string_view::npos;
+    return value != bound ? (value < bound ? -1 : 1) : (number.fraction ? 1 : 0);
 }
 
 // Puts each number into the part its unit names, or the next part for an unmarked number, and
@@ -214,21 +234,21 @@ class Parts {
   private:
     // The part just completed: a number, within its range, and 360° only as a whole turn.
     AngleProblem check(int part) {
-        const std::string& text = m_parts[static_cast<std::size_t>(part)];
-        bool bad = false;
-        bool comma = false;
-        ParseAngleField(text, bad, comma);
-        if (bad) {
+        const PartNumber number = Inspect(m_parts[static_cast<std::size_t>(part)]);
+        if (!number.valid) {
             return AngleProblem::NotANumber;
         }
         if (part == Degrees) {
-            return CompareTo(text, 360) > 0 ? AngleProblem::DegreesOutOfRange : AngleProblem::None;
+            m_degrees = number;
+            return CompareTo(number, 360) > 0 ? AngleProblem::DegreesOutOfRange
+                                              : AngleProblem::None;
         }
-        if (!IsZero(text) && CompareTo(m_parts[0], 360) == 0) {
+        const bool zero = number.whole.empty() && !number.fraction;
+        if (!zero && CompareTo(m_degrees, 360) == 0) {
             return AngleProblem::DegreesOutOfRange;
         }
-        const bool beyond = m_limits == AngleLimits::EntryFields ? CompareTo(text, 59) > 0
-                                                                  : CompareTo(text, 60) >= 0;
+        const bool beyond = m_limits == AngleLimits::EntryFields ? CompareTo(number, 59) > 0
+                                                                  : CompareTo(number, 60) >= 0;
         if (!beyond) {
             return AngleProblem::None;
         }
@@ -237,6 +257,7 @@ class Parts {
 
     AngleLimits m_limits;
     std::array<std::string, 3> m_parts;
+    PartNumber m_degrees; // of m_parts[0], which holds its text
     std::string m_pending;
     int m_next = Degrees; // the unit an unmarked number takes
     bool m_numberSinceColon = false;

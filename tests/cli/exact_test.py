@@ -37,7 +37,7 @@ def decimal_text(units, decimals):
 def random_part(below):
     """Digits below `below`, with up to 8 decimals; a few land exactly on a half."""
     whole = rng.randrange(below)
-    places = rng.choice([0, 1, 2, 3, 5, 8])
+    places = rng.choice([0, 1, 2, 3, 5, 8, 8, 14, 20])  # past 12 the long way
     fraction = "".join(rng.choice("0123456789") for _ in range(places))
     return f"{whole}.{fraction}" if places else str(whole)
 
