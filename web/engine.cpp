@@ -1,13 +1,24 @@
 // The calculator's engine for the page in the browser, compiled to WebAssembly. The page hands
-// over the controls' texts and states as one text, the engine runs the command on them and
-// hands back the fields, the pane's line, the message and the focus, as the desktop window's
-// handlers do with the same engine. Texts are UTF-8, their parts separated by U+001F.
+// over the controls' texts and states, the engine runs the command on them and hands back the
+// fields, the pane's line, the message and the focus, as the desktop window's handlers do with
+// the same engine.
+//
+// Requests and answers are entries "KEY:LENGTH:VALUE", one after another, LENGTH the number of
+// bytes of VALUE in decimal. No text a user types can split or bend them: a value holds any
+// bytes, separators and NULs included. Values are UTF-8, in which a lone surrogate a paste may
+// leave in a field is written as any other code point (WTF-8), so every field comes back as it
+// went. A request that is not made so gets the answer "error" with the reason.
 #include "Calculator.h"
 #include "MainLayout.h"
 #include "ProductConstants.h"
+#include "StrProc.h"
 #include "WebAddress.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,30 +27,80 @@ namespace {
 
 using namespace orvanel;
 
-constexpr char kSeparator = '\x1F';
-
-std::vector<std::string_view> Split(std::string_view text) {
-    std::vector<std::string_view> parts;
-    for (std::size_t start = 0;;) {
-        const auto end = text.find(kSeparator, start);
-        parts.push_back(text.substr(start, end - start));
-        if (end == std::string_view::npos) {
-            return parts;
+// UTF-8, with the surrogates U+D800 to U+DFFF allowed as three bytes each.
+bool IsWtf8(std::string_view text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t cp = 0;
+        if (const int length = Utf8Sequence(bytes + i, text.size() - i, cp); length > 0) {
+            i += static_cast<std::size_t>(length);
+        } else if (i + 2 < text.size() && bytes[i] == 0xED && (bytes[i + 1] & 0xE0) == 0xA0 &&
+                   (bytes[i + 2] & 0xC0) == 0x80) {
+            i += 3;
+        } else {
+            return false;
         }
-        start = end + 1;
     }
+    return true;
 }
 
-int Number(std::string_view text) {
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+using Entries = std::map<std::string_view, std::string_view, std::less<>>;
+
+// The entries of `bytes` (views into it), or why they are not entries.
+std::string Decode(std::string_view bytes, Entries& entries) {
+    while (!bytes.empty()) {
+        const auto colon = bytes.find(':');
+        if (colon == 0 || colon == std::string_view::npos) {
+            return "an entry without a key";
+        }
+        const std::string_view key = bytes.substr(0, colon);
+        if (!std::all_of(key.begin(), key.end(), [](char c) {
+                return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+            })) {
+            return "a key that is not a name"; // nor is it echoed: it may be any bytes
+        }
+        const std::string name(key);
+        bytes.remove_prefix(colon + 1);
+        std::size_t length = 0;
+        const char* end = bytes.data() + bytes.size();
+        const auto read = std::from_chars(bytes.data(), end, length);
+        if (read.ec != std::errc() || read.ptr == bytes.data() || read.ptr == end ||
+            *read.ptr != ':') {
+            return "a bad length for " + name;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(read.ptr - bytes.data()) + 1);
+        if (length > bytes.size()) {
+            return name + " runs past the end";
+        }
+        const std::string_view value = bytes.substr(0, length);
+        if (!IsWtf8(value)) {
+            return name + " is not UTF-8";
+        }
+        if (!entries.emplace(key, value).second) {
+            return name + " is given twice";
+        }
+        bytes.remove_prefix(length);
+    }
+    return {};
 }
 
-// The request: command, list entry chosen (empty before the first choice), the four option
-// states (1 or 0: output in decimal, decimal degrees, round to minutes, show +/- results),
-// "Degrees to radians" can take the focus, the regional decimal separator, group separator and
-// minus sign, then the fields: radians, second value, degrees, minutes, seconds, sign.
+void Append(std::string& out, std::string_view key, std::string_view value) {
+    out += key;
+    out += ':';
+    out += std::to_string(value.size());
+    out += ':';
+    out += value;
+}
+
+// The request's keys: the command, the list entry chosen (empty before the first choice), the
+// four option states (1 or 0), whether "Degrees to radians" can take the focus, the regional
+// decimal separator, group separator and minus sign, then the fields.
+constexpr std::array<std::string_view, 16> kRequestKeys = {
+    "command",      "figures",  "outputInDecimal", "decimalDegrees", "roundToMinutes",
+    "showPlusMinus", "deg2RadFocusable", "decimal",  "group",          "minus",
+    "radians",      "toAdd",    "degrees",         "minutes",        "seconds",
+    "sign"};
+
 struct Request {
     std::string_view command;
     CalcSettings settings;
@@ -47,27 +108,51 @@ struct Request {
     EntryFields fields;
 };
 
-Request Parse(std::string_view text) {
-    const std::vector<std::string_view> p = Split(text);
-    Request request;
-    if (p.size() != 16) {
-        return request;
+// The request in `bytes`, or why it is not one.
+std::string Parse(std::string_view bytes, Request& request) {
+    Entries entries;
+    if (std::string wrong = Decode(bytes, entries); !wrong.empty()) {
+        return wrong;
     }
-    request.command = p[0];
+    for (const auto& [key, value] : entries) {
+        if (std::find(kRequestKeys.begin(), kRequestKeys.end(), key) == kRequestKeys.end()) {
+            return "unknown key " + std::string(key);
+        }
+    }
+    for (std::string_view key : kRequestKeys) {
+        if (!entries.contains(key)) {
+            return std::string(key) + " is missing";
+        }
+    }
+    for (std::string_view key : {"outputInDecimal", "decimalDegrees", "roundToMinutes",
+                                 "showPlusMinus", "deg2RadFocusable"}) {
+        if (entries[key] != "0" && entries[key] != "1") {
+            return std::string(key) + " is neither 0 nor 1";
+        }
+    }
+    const std::string_view figures = entries["figures"];
+    int entry = 0;
+    std::from_chars(figures.data(), figures.data() + figures.size(), entry);
+    if (!figures.empty() && (figures.size() != 1 || entry < kFewestFigures || entry > kMostFigures)) {
+        return "figures is not a list entry";
+    }
+    request.command = entries["command"];
     CalcSettings& settings = request.settings;
-    settings.sigFigs = p[1].empty() ? 0 : SigFigsOf(Number(p[1]));
-    settings.options = {p[2] == "1", p[3] == "1", p[4] == "1", p[5] == "1"};
-    request.deg2RadFocusable = p[6] == "1";
-    settings.format.decimalSeparator = p[7];
-    settings.format.groupSeparator = p[8];
-    settings.format.negativeSign = p[9];
-    EntryFields& f = request.fields;
-    f = {std::string(p[10]), std::string(p[11]), std::string(p[12]),
-         std::string(p[13]), std::string(p[14]), std::string(p[15])};
-    return request;
+    settings.sigFigs = figures.empty() ? 0 : SigFigsOf(entry);
+    settings.options = {entries["outputInDecimal"] == "1", entries["decimalDegrees"] == "1",
+                        entries["roundToMinutes"] == "1", entries["showPlusMinus"] == "1"};
+    request.deg2RadFocusable = entries["deg2RadFocusable"] == "1";
+    settings.format.decimalSeparator = entries["decimal"];
+    settings.format.groupSeparator = entries["group"];
+    settings.format.negativeSign = entries["minus"];
+    request.fields = {std::string(entries["radians"]), std::string(entries["toAdd"]),
+                      std::string(entries["degrees"]), std::string(entries["minutes"]),
+                      std::string(entries["seconds"]), std::string(entries["sign"])};
+    return {};
 }
 
-Outcome RunCommand(Request& request) {
+// The outcome of the request's command; nothing for a command there is none of.
+std::optional<Outcome> Run(Request& request) {
     const std::string_view c = request.command;
     EntryFields& fields = request.fields;
     if (c == "rad2deg" || c == "deg2rad") {
@@ -85,32 +170,39 @@ Outcome RunCommand(Request& request) {
     }
     if (c == "clear") {
         ClearInput(fields);
+        return Outcome{};
     }
-    return {};
+    return std::nullopt;
 }
 
 constexpr const char* kFocusNames[] = {"",           "txbRadians", "txbToAdd",  "txbDegrees",
                                        "txbMinutes", "txbSeconds", "cmdDeg2Rad"};
 
-// The answer: radians, second value, degrees, minutes, seconds, sign, the pane's line, 1 when
-// the pane turns its points to commas, the message's text, title and style, the control to
-// focus.
+// The answer: the fields, the pane's line, 1 when the pane turns its points to commas, the
+// message's text, title and style (empty without a message), the control to focus.
 std::string Answer(const Request& request, const Outcome& outcome) {
     const EntryFields& f = request.fields;
     const Message message = outcome.message.value_or(Message{});
-    const std::string style =
-        outcome.message ? std::to_string(static_cast<int>(message.style)) : std::string();
     std::string text;
-    for (const std::string_view part :
-         {std::string_view(f.radians), std::string_view(f.toAdd), std::string_view(f.degrees),
-          std::string_view(f.minutes), std::string_view(f.seconds), std::string_view(f.sign),
-          std::string_view(outcome.paneLine), std::string_view(outcome.paneCommas ? "1" : "0"),
-          std::string_view(message.text), std::string_view(message.title), std::string_view(style),
-          std::string_view(kFocusNames[static_cast<int>(outcome.focus)])}) {
-        text += part;
-        text += kSeparator;
-    }
-    text.pop_back();
+    Append(text, "radians", f.radians);
+    Append(text, "toAdd", f.toAdd);
+    Append(text, "degrees", f.degrees);
+    Append(text, "minutes", f.minutes);
+    Append(text, "seconds", f.seconds);
+    Append(text, "sign", f.sign);
+    Append(text, "paneLine", outcome.paneLine);
+    Append(text, "paneCommas", outcome.paneCommas ? "1" : "0");
+    Append(text, "messageText", message.text);
+    Append(text, "messageTitle", message.title);
+    Append(text, "messageStyle",
+           outcome.message ? std::to_string(static_cast<int>(message.style)) : std::string());
+    Append(text, "focus", kFocusNames[static_cast<int>(outcome.focus)]);
+    return text;
+}
+
+std::string ErrorAnswer(std::string_view why) {
+    std::string text;
+    Append(text, "error", why);
     return text;
 }
 
@@ -196,12 +288,15 @@ extern "C" ORVANEL_EXPORT("request_buffer") char* RequestBuffer(std::size_t size
 
 // Runs the request; the answer's bytes are at the address returned, answer_size() of them.
 extern "C" ORVANEL_EXPORT("run") const char* RunRequest() {
-    if (g_request == "page") {
+    Request request;
+    if (g_request == "page:0:") {
         g_answer = PageDescription();
+    } else if (const std::string wrong = Parse(g_request, request); !wrong.empty()) {
+        g_answer = ErrorAnswer(wrong);
+    } else if (const auto outcome = Run(request)) {
+        g_answer = Answer(request, *outcome);
     } else {
-        Request request = Parse(g_request);
-        const Outcome outcome = RunCommand(request);
-        g_answer = Answer(request, outcome);
+        g_answer = ErrorAnswer("unknown command " + std::string(request.command));
     }
     return g_answer.data();
 }
@@ -210,23 +305,24 @@ extern "C" ORVANEL_EXPORT("answer_size") std::size_t AnswerSize() {
     return g_answer.size();
 }
 
-#ifndef __wasm__
+#if !defined(__wasm__) && !defined(ORVANEL_NO_MAIN)
 #include <cstdio>
 #include <iostream>
 #include <iterator>
 
-// Built natively, the same requests and answers go through standard input and output, one
-// request after another separated by U+001E, so that the native engine and the WebAssembly one
-// can be compared byte for byte.
+// Built natively, the same requests and answers go through standard input and output, each
+// framed as "LENGTH:BYTES", so that the native engine and the WebAssembly one can be compared
+// byte for byte.
 int main() {
     const std::string input{std::istreambuf_iterator<char>(std::cin), {}};
     for (std::size_t start = 0; start < input.size();) {
-        const auto end = std::min(input.find('\x1E', start), input.size());
-        g_request.assign(input, start, end - start);
+        const auto colon = input.find(':', start);
+        const std::size_t length = std::stoul(input.substr(start, colon - start));
+        g_request.assign(input, colon + 1, length);
         const char* answer = RunRequest();
+        std::printf("%zu:", AnswerSize());
         std::fwrite(answer, 1, AnswerSize(), stdout);
-        std::fputc('\x1E', stdout);
-        start = end + 1;
+        start = colon + 1 + length;
     }
     return 0;
 }

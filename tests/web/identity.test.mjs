@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
-import { Engine, Request } from '../../web/app/engine.js';
+import { DecodeEntries, Encode, Engine, Request } from '../../web/app/engine.js';
 import { testNeeding } from './needs.mjs';
 
 const COUNT = 100_000;
@@ -17,7 +17,7 @@ const pick = (items) => items[Math.floor(random() * items.length)];
 
 const EDGES = ['6.2832', '6.28318530717959', '-6.28318530717959', '6.283185', '6.28319', '360',
   '359.99999', '59', '59.5', '0', '-0', '0.0000005', '0.00000049', '.5', '1,5', '2.5e-1', 'abc',
-  '', ' 1 ', '1.2.3', '9E999', '&H1F', '−1', '0.000005', '1.23456785', '0.12345650', '57.2957795'];
+  '', ' 1 ', '1.2.3', '9E999', '&H1F', '−1', '0.000005', '1.23456785', '0.12345650', '57.2957795', '1\x1F2', '\0', '\uD800'];
 
 function Number() {
   const digits = Array.from({ length: 1 + Math.floor(random() * 9) }, () => pick('0123456789'.split(''))).join('');
@@ -27,6 +27,19 @@ function Number() {
 }
 
 const field = () => (random() < 0.3 ? pick(EDGES) : Number());
+
+// Requests that are not made of entries, or lack one, and why the engine refuses each.
+const GOOD = Encode([['command', 'rad2deg'], ['figures', '7'], ['outputInDecimal', '0'], ['decimalDegrees', '1'],
+  ['roundToMinutes', '0'], ['showPlusMinus', '1'], ['deg2RadFocusable', '1'], ['decimal', '.'], ['group', ','],
+  ['minus', '-'], ['radians', '1'], ['toAdd', ''], ['degrees', ''], ['minutes', ''], ['seconds', ''], ['sign', '']]);
+const good = Buffer.from(GOOD).toString('latin1');
+const MALFORMED = [good.replace('command:7:rad2deg', 'command:7:turning'), good.replace('sign:0:', ''),
+  `${good}sign:1:-`, `${good}colour:3:red`, `${good}sign:9:-`,
+  good.replace('radians:1:1', 'radians:x:1'), `${good}trailing`, good.replace('radians:1:1', 'radians:1:\xFF'),
+  good.replace('figures:1:7', 'figures:1:5'), good.replace('showPlusMinus:1:1', 'showPlusMinus:1:y'), `${good}\xFF:1:x`];
+const MALFORMED_REASONS = ['unknown command turning', 'sign is missing', 'sign is given twice', 'unknown key colour',
+  'sign runs past the end', 'a bad length for radians', 'an entry without a key', 'radians is not UTF-8',
+  'figures is not a list entry', 'showPlusMinus is neither 0 nor 1', 'a key that is not a name'];
 
 function RandomRequest() {
   const formats = [['.', ',', '-'], [',', '.', '-'], ['.', '', '\u2212'], [',', '\u00A0', '-']];
@@ -45,15 +58,40 @@ const missing = !native ? 'ORVANEL_ENGINE_PROTOCOL does not name the native engi
   : !wasm ? 'ORVANEL_WASM does not name the WebAssembly engine' : '';
 
 testNeeding('the WebAssembly engine answers as the native engine does, byte for byte', missing, async () => {
-  const requests = Array.from({ length: COUNT }, RandomRequest);
-  const run = spawnSync(native, { input: requests.join('\x1E'), maxBuffer: 1 << 28 });
+  const requests = [...Array.from({ length: COUNT }, RandomRequest), ...MALFORMED.map((text) => Buffer.from(text, 'latin1'))];
+  const framed = Buffer.concat(requests.flatMap((request) => [Buffer.from(`${request.length}:`), request]));
+  const run = spawnSync(native, { input: framed, maxBuffer: 1 << 28 });
   assert.equal(run.status, 0);
-  const expected = run.stdout.toString('utf8').split('\x1E');
+  /** @type {Buffer[]} */
+  const expected = [];
+  const out = /** @type {Buffer} */ (run.stdout);
+  for (let at = 0; at < out.length;) {
+    const colon = out.indexOf(0x3A, at);
+    const length = parseInt(out.subarray(at, colon).toString(), 10); // Number is the generator here
+    expected.push(out.subarray(colon + 1, colon + 1 + length));
+    at = colon + 1 + length;
+  }
   const engine = await Engine.load(readFileSync(wasm));
   let differing = 0;
   requests.forEach((request, i) => {
-    const answer = engine.call(request);
-    if (answer !== expected[i] && differing++ < 5) assert.equal(answer, expected[i], request);
+    const answer = Buffer.from(engine.call(request));
+    if (!answer.equals(expected[i]) && differing++ < 5) assert.equal(answer.toString(), expected[i]?.toString(), `request ${i}: ${request}`);
   });
   assert.equal(differing, 0);
+});
+
+// Any text in any field comes back as it went: separators, NUL, quotes, backslashes, every C0
+// control, a lone surrogate; and what is not a request gets an error with its reason.
+testNeeding('a field holds any text, and a malformed request is refused with its reason', wasm ? '' : missing, async () => {
+  const engine = await Engine.load(readFileSync(wasm));
+  const awkward = ['\x1F', '\x1E', '\0', '"\\', '\uD800', 'a\uDFFFb', 'π²', Array.from({ length: 32 }, (_, c) => String.fromCharCode(c)).join('')];
+  for (const text of awkward) {
+    const state = { fields: { radians: text, toAdd: text, degrees: text, minutes: text, seconds: text, sign: text },
+      figures: '7', options: { outputInDecimal: false, decimalDegrees: true, roundToMinutes: false, showPlusMinus: true },
+      format: { decimal: '.', group: ',', minus: '-' }, deg2RadFocusable: true };
+    assert.deepEqual(engine.run('move', state).fields.sign, text);
+    assert.deepEqual(engine.run('add', state).fields.degrees, text);
+  }
+  const reasons = MALFORMED.map((text) => DecodeEntries(engine.call(Buffer.from(text, 'latin1'))).get('error'));
+  assert.deepEqual(reasons, MALFORMED_REASONS);
 });

@@ -160,6 +160,27 @@ testNeeding('German number format follows ?lang=de; the rest stays as it is', no
   assert.equal(await lastLine(page), '-2.0000000 radians = -114.591559°');
 });
 
+testNeeding('a field holds separators, NUL and every C0 control without bending the request', noSite, async () => {
+  const page = await open();
+  const controls = Array.from({ length: 32 }, (_, c) => String.fromCharCode(c)).join('').replace(/[\n\r]/g, '');
+  const field = (/** @type {string} */ name) => page.getByRole('textbox', { name, exact: true });
+  await field('Second value').fill('1\x1F2\x1E3');
+  await enter(page, 'Radians', '1');
+  assert.equal(await lastLine(page), '1.00000 radians = 57°17\'45"');
+  assert.equal(await field('Second value').inputValue(), '1\x1F2\x1E3');
+  // Change sign reads every field and writes them all back: each comes back as it went.
+  const texts = { Radians: '\x1F', Degrees: '\0', minutes: controls, seconds: '"\\' };
+  /** @type {Record<string, string>} */
+  const kept = {}; // as much as the field's length allows
+  for (const [name, text] of Object.entries(texts)) {
+    await field(name).fill(text);
+    kept[name] = await field(name).inputValue();
+  }
+  await page.getByRole('button', { name: 'Change sign' }).click();
+  for (const name of Object.keys(texts)) assert.equal(await field(name).inputValue(), kept[name], name);
+  assert.equal(kept.minutes, controls.slice(0, 5));
+});
+
 testNeeding('axe-core finds no violation at start-up, with a message open, and with Help open', noSite, async () => {
   const page = await open();
   await page.addScriptTag({ content: axeSource });

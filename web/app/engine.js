@@ -24,7 +24,6 @@
  *   deg2RadFocusable: boolean}} State
  */
 
-const SEPARATOR = '\x1F';
 const FIELD_ORDER = /** @type {const} */ (['radians', 'toAdd', 'degrees', 'minutes', 'seconds', 'sign']);
 
 /**
@@ -40,19 +39,91 @@ const WASI = new Proxy({}, {
 });
 
 /**
+ * A text as UTF-8, a lone surrogate (a paste can leave one in a field) written as any other
+ * code point, so that it comes back as it went (WTF-8).
+ * @param {string} text
+ * @returns {number[]}
+ */
+function Wtf8(text) {
+  /** @type {number[]} */
+  const bytes = [];
+  for (const character of text) { // a lone surrogate comes as a character of its own
+    const c = /** @type {number} */ (character.codePointAt(0));
+    if (c < 0x80) bytes.push(c);
+    else if (c < 0x800) bytes.push(0xC0 | (c >> 6), 0x80 | (c & 63));
+    else if (c < 0x10000) bytes.push(0xE0 | (c >> 12), 0x80 | ((c >> 6) & 63), 0x80 | (c & 63));
+    else bytes.push(0xF0 | (c >> 18), 0x80 | ((c >> 12) & 63), 0x80 | ((c >> 6) & 63), 0x80 | (c & 63));
+  }
+  return bytes;
+}
+
+/** @param {Uint8Array} bytes WTF-8 @returns {string} */
+function FromWtf8(bytes) {
+  let text = '';
+  for (let i = 0; i < bytes.length;) {
+    const b = bytes[i];
+    const length = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+    let c = length === 1 ? b : b & (0xFF >> (length + 1));
+    for (let k = 1; k < length; k++) c = (c << 6) | (bytes[i + k] & 63);
+    text += String.fromCodePoint(c);
+    i += length;
+  }
+  return text;
+}
+
+/**
+ * Entries "KEY:LENGTH:VALUE", LENGTH the bytes of VALUE: no text can split or bend them.
+ * @param {[string, string][]} entries
+ * @returns {Uint8Array}
+ */
+export function Encode(entries) {
+  /** @type {number[]} */
+  const bytes = [];
+  for (const [key, value] of entries) {
+    const encoded = Wtf8(value);
+    bytes.push(...Wtf8(`${key}:${encoded.length}:`), ...encoded);
+  }
+  return Uint8Array.from(bytes);
+}
+
+/**
+ * The entries of an answer; an answer that is not made of entries is an error.
+ * @param {Uint8Array} bytes
+ * @returns {Map<string, string>}
+ */
+export function DecodeEntries(bytes) {
+  const entries = new Map();
+  const ascii = new TextDecoder();
+  for (let at = 0; at < bytes.length;) {
+    const keyEnd = bytes.indexOf(0x3A, at);
+    const lengthEnd = keyEnd < 0 ? -1 : bytes.indexOf(0x3A, keyEnd + 1);
+    const length = Number(ascii.decode(bytes.subarray(keyEnd + 1, lengthEnd)));
+    if (keyEnd <= at || lengthEnd < 0 || !Number.isInteger(length) || lengthEnd + 1 + length > bytes.length) {
+      throw new Error('the engine gave an answer that cannot be read');
+    }
+    entries.set(ascii.decode(bytes.subarray(at, keyEnd)), FromWtf8(bytes.subarray(lengthEnd + 1, lengthEnd + 1 + length)));
+    at = lengthEnd + 1 + length;
+  }
+  return entries;
+}
+
+/**
  * The engine's request for a command on the controls' state: the command, the list entry
  * chosen, the options, whether "Degrees to radians" can take the focus, the regional format and
- * the fields, separated by U+001F.
+ * the fields, each entry named.
  * @param {string} command
  * @param {State} state
+ * @returns {Uint8Array}
  */
 export function Request(command, state) {
   const flag = (/** @type {boolean} */ on) => (on ? '1' : '0');
   const { options, format } = state;
-  return [command, state.figures, flag(options.outputInDecimal), flag(options.decimalDegrees),
-    flag(options.roundToMinutes), flag(options.showPlusMinus), flag(state.deg2RadFocusable),
-    format.decimal, format.group, format.minus, ...FIELD_ORDER.map((name) => state.fields[name])]
-    .join(SEPARATOR);
+  return Encode([['command', command], ['figures', state.figures],
+    ['outputInDecimal', flag(options.outputInDecimal)], ['decimalDegrees', flag(options.decimalDegrees)],
+    ['roundToMinutes', flag(options.roundToMinutes)], ['showPlusMinus', flag(options.showPlusMinus)],
+    ['deg2RadFocusable', flag(state.deg2RadFocusable)],
+    ['decimal', format.decimal], ['group', format.group], ['minus', format.minus],
+    ...FIELD_ORDER.map((name) => /** @type {[string, string]} */ ([name, state.fields[name]]))]);
 }
 
 export class Engine {
@@ -60,7 +131,6 @@ export class Engine {
   constructor(instance) {
     this.exports = /** @type {any} */ (instance.exports);
     this.exports._initialize();
-    this.encoder = new TextEncoder();
     this.decoder = new TextDecoder();
   }
 
@@ -77,33 +147,36 @@ export class Engine {
     return new Engine(instance);
   }
 
-  /** @param {string} request @returns {string} */
+  /** @param {Uint8Array} request @returns {Uint8Array} the answer, a copy */
   call(request) {
-    const bytes = this.encoder.encode(request);
-    const at = this.exports.request_buffer(bytes.length);
-    new Uint8Array(this.exports.memory.buffer, at, bytes.length).set(bytes);
+    const at = this.exports.request_buffer(request.length);
+    new Uint8Array(this.exports.memory.buffer, at, request.length).set(request);
     const answer = this.exports.run();
-    return this.decoder.decode(new Uint8Array(this.exports.memory.buffer, answer, this.exports.answer_size()));
+    return new Uint8Array(this.exports.memory.buffer, answer, this.exports.answer_size()).slice();
   }
 
   /** @returns {PageDescription} */
   page() {
-    return JSON.parse(this.call('page'));
+    return JSON.parse(this.decoder.decode(this.call(Encode([['page', '']]))));
   }
 
   /**
    * Runs a command ("rad2deg", "deg2rad", "add", "sub", "move", "sign", "clear") on the fields.
+   * A request the engine refuses throws, with its reason.
    * @param {string} command
    * @param {State} state
    * @returns {Outcome}
    */
   run(command, state) {
-    const parts = this.call(Request(command, state)).split(SEPARATOR);
-    const fields = /** @type {Fields} */ (Object.fromEntries(FIELD_ORDER.map((name, i) => [name, parts[i]])));
-    const [paneLine, commas, text, title, style, focus] = parts.slice(FIELD_ORDER.length);
+    const answer = DecodeEntries(this.call(Request(command, state)));
+    const error = answer.get('error');
+    if (error !== undefined) throw new Error(`the engine refused a request: ${error}`);
+    const get = (/** @type {string} */ key) => answer.get(key) ?? '';
+    const fields = /** @type {Fields} */ (Object.fromEntries(FIELD_ORDER.map((name) => [name, get(name)])));
+    const style = get('messageStyle');
     return {
-      fields, paneLine, paneCommas: commas === '1', focus,
-      message: style ? { text, title, style: Number(style) } : null,
+      fields, paneLine: get('paneLine'), paneCommas: get('paneCommas') === '1', focus: get('focus'),
+      message: style ? { text: get('messageText'), title: get('messageTitle'), style: Number(style) } : null,
     };
   }
 }

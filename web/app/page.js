@@ -264,7 +264,21 @@ export class MainPanel {
   /** @param {string} command */
   runCommand(command) {
     const deg2Rad = this.$('cmdDeg2Rad');
-    const outcome = this.engine.run(command, {
+    /** @type {Outcome} */
+    let outcome;
+    try {
+      outcome = this.runEngine(command, deg2Rad);
+    } catch (error) { // the engine could not read the request: said, and nothing is changed
+      ShowMessage({ text: String(/** @type {Error} */ (error).message), title: this.page.title, style: 48 }, () => {});
+      return;
+    }
+    this.writeFields(outcome.fields);
+    this.apply(outcome);
+  }
+
+  /** @param {string} command @param {HTMLButtonElement} deg2Rad @returns {Outcome} */
+  runEngine(command, deg2Rad) {
+    return this.engine.run(command, {
       fields: this.readFields(),
       figures: this.figures,
       options: {
@@ -276,8 +290,6 @@ export class MainPanel {
       format: this.format,
       deg2RadFocusable: !deg2Rad.disabled && deg2Rad.offsetParent !== null,
     });
-    this.writeFields(outcome.fields);
-    this.apply(outcome);
   }
 
   /** @param {Outcome} outcome */
