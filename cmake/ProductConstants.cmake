@@ -8,6 +8,6 @@ function(orvanel_product_constants folder publisher_url)
   set(PROJECT_VERSION_MINOR ${CMAKE_MATCH_2})
   set(PROJECT_VERSION_PATCH ${CMAKE_MATCH_3})
   set(ORVANEL_PUBLISHER_URL ${publisher_url})
-  configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../forms/main/ProductConstants.h.in
+  configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../model/ProductConstants.h.in
                  ${folder}/ProductConstants.h @ONLY)
 endfunction()

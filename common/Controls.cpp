@@ -12,19 +12,6 @@
 namespace orvanel {
 namespace {
 
-int ButtonMask(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
 class AccessibleLink : public QAccessibleWidget {
   public:
     explicit AccessibleLink(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {
@@ -74,10 +61,6 @@ void LetEnterPressButtons(QWidget* window) {
 
 TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {}
 
-void TextBox::mouseReleaseEvent(QMouseEvent* event) {
-    QPlainTextEdit::mouseReleaseEvent(event);
-    emit mouseUp(ButtonMask(event->button()), event->modifiers(), event->position().toPoint());
-}
 
 CopyButton::CopyButton(QWidget* parent, int widthTwips, int selectionWidthTwips)
     : QPushButton(parent), m_widthTwips(widthTwips), m_selectionWidthTwips(selectionWidthTwips) {

@@ -22,17 +22,8 @@ void LetEnterPressButtons(QWidget* window);
 // A multi-line text box that reports a mouse release after it has handled it itself, so the
 // selection it reports is the one the release left (a click inside a selection ends it).
 class TextBox : public QPlainTextEdit {
-    Q_OBJECT
-
   public:
     explicit TextBox(QWidget* parent);
-
-  signals:
-    // `button` is the released button as a mask: 1 left, 2 right, 4 middle.
-    void mouseUp(int button, Qt::KeyboardModifiers shift, QPoint at);
-
-  protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 // The copy button beside a text box: its caption says whether a click copies the selection or

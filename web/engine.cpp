@@ -12,6 +12,7 @@
 #include "MainLayout.h"
 #include "ProductConstants.h"
 #include "StrProc.h"
+#include "ViewerMessages.h"
 #include "WebAddress.h"
 
 #include <algorithm>
@@ -235,6 +236,20 @@ std::string_view AccessibleName(const layout::Control& control) {
     return control.names;
 }
 
+// The keyboard a phone shows for a field: digits and the decimal separator for the degrees,
+// minutes and seconds; for the radians and the second value, which take a minus, the text
+// keyboard, as the decimal pad lacks the minus (and a Return key) on some phones. Its Enter key
+// says "go" where Enter converts.
+std::string Keyboard(const layout::Control& control) {
+    if (control.kind != layout::Kind::Field) {
+        return {};
+    }
+    const bool signed_ = control.name == "txbRadians" || control.name == "txbToAdd";
+    const bool converts = control.name != "txbToAdd";
+    return std::string(",\"inputMode\":") + (signed_ ? "\"text\"" : "\"decimal\"") +
+           ",\"enterKey\":" + (converts ? "\"go\"" : "\"done\"");
+}
+
 // What the page is built from: the product's texts, the precision list and the window's
 // controls in tab order, with their places in CSS pixels.
 std::string PageDescription() {
@@ -254,6 +269,14 @@ std::string PageDescription() {
             ",\"selectionCaption\":" + JsonText(kCopySelectionCaption) +
             ",\"width\":" + std::to_string(Px(kCopyWidth)) +
             ",\"selectionWidth\":" + std::to_string(Px(kCopySelectionWidth)) + "}";
+    // What the viewer says when the help text cannot be fetched: missing (404), or not reached.
+    const auto messageJson = [](const Message& m) {
+        return "{\"text\":" + JsonText(m.text) + ",\"title\":" + JsonText(m.title) +
+               ",\"style\":" + std::to_string(static_cast<int>(m.style)) + "}";
+    };
+    json += ",\"helpErrors\":{\"missing\":" + messageJson(FileErrorMessage(FileErrorFor(ENOENT))) +
+            ",\"other\":" + messageJson(FileErrorMessage(FileErrorFor(EIO))) +
+            ",\"empty\":" + messageJson(EmptyFileMessage()) + "}";
     json += ",\"controls\":[";
     for (const Control& c : kMainControls) {
         json += c.name == kMainControls.front().name ? "{" : ",{";
@@ -262,7 +285,7 @@ std::string PageDescription() {
                 ",\"frame\":" + JsonText(c.frame) + ",\"caption\":" + JsonText(c.caption) +
                 ",\"labels\":" + JsonText(c.kind == Kind::Label ? c.names : "") +
                 ",\"accessibleName\":" + JsonText(AccessibleName(c)) +
-                ",\"maxLength\":" + std::to_string(c.maxLength) + ",\"box\":[" +
+                ",\"maxLength\":" + std::to_string(c.maxLength) + Keyboard(c) + ",\"box\":[" +
                 std::to_string(Px(c.twips.left)) + "," + std::to_string(Px(c.twips.top)) + "," +
                 std::to_string(Px(c.twips.width)) + "," + std::to_string(Px(c.twips.height)) + "]}";
     }

@@ -1,15 +1,18 @@
-// Keeps a visited site working without a network: every file of the page is cached when the
-// worker is installed, and served from the cache first. The build writes the version in.
-const CACHE = 'orvanel-@VERSION@';
-const FILES = ['./', 'index.html', 'style.css', 'app/main.js', 'app/engine.js', 'app/page.js',
-  'app/viewer.js', 'app/pane.js', 'orvanel.wasm', 'orvanel_help.txt', 'manifest.webmanifest', 'orvanel.svg',
-  'orvanel-32.png'];
+// Keeps a visited site working without a network, one release at a time. The build writes in
+// the release (a hash of every file of the site) and the file list. A new release is fetched
+// past the HTTP cache into a cache of its own and waits there until the page asks for it, so a
+// running page never gets a file of another release; the old release's cache goes once the new
+// one is in charge.
+const RELEASE = '@RELEASE@';
+const CACHE = `orvanel-${RELEASE}`;
+const FILES = /** @type {string[]} */ (JSON.parse('@FILES@'));
 
 /** @typedef {Event & {waitUntil(p: Promise<unknown>): void}} ExtendableEvent */
 /** @typedef {ExtendableEvent & {request: Request, respondWith(r: Promise<Response>): void}} FetchEvent */
 
 self.addEventListener('install', (event) => {
-  /** @type {ExtendableEvent} */ (event).waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)));
+  /** @type {ExtendableEvent} */ (event).waitUntil(caches.open(CACHE).then((cache) =>
+    cache.addAll(FILES.map((file) => new Request(file, { cache: 'reload' })))));
 });
 
 self.addEventListener('activate', (event) => {
@@ -17,9 +20,15 @@ self.addEventListener('activate', (event) => {
     Promise.all(keys.filter((key) => key !== CACHE).map((key) => caches.delete(key)))));
 });
 
+// The page's "Load the new version" button.
+self.addEventListener('message', (event) => {
+  if (event.data === 'activate') /** @type {any} */ (self).skipWaiting();
+});
+
 self.addEventListener('fetch', (event) => {
   const fetchEvent = /** @type {FetchEvent} */ (event);
   if (fetchEvent.request.method !== 'GET') return;
-  fetchEvent.respondWith(caches.match(fetchEvent.request, { ignoreSearch: true })
+  fetchEvent.respondWith(caches.open(CACHE)
+    .then((cache) => cache.match(fetchEvent.request, { ignoreSearch: true }))
     .then((cached) => cached ?? fetch(fetchEvent.request)));
 });

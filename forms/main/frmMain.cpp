@@ -17,7 +17,6 @@
 namespace orvanel {
 namespace {
 
-constexpr int kLeftButton = 1;
 constexpr int kClearOutput = 0;
 
 } // namespace
@@ -202,10 +201,10 @@ void frmMain::UpdateCopyButton() {
     cmdCopyOutput->showSelection(txbOutput->textCursor().hasSelection());
 }
 
-void frmMain::txbOutput_MouseUp(int button, Qt::KeyboardModifiers, QPoint) {
-    if (button == kLeftButton) {
-        UpdateCopyButton();
-    }
+// The button says what a click copies however the selection was made or lost: the mouse, the
+// keyboard (Shift with the arrows, Ctrl+A), a click inside it, a new line.
+void frmMain::txbOutput_SelectionChange() {
+    UpdateCopyButton();
 }
 
 void frmMain::cmdCopyOutput_Click() {

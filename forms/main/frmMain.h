@@ -78,7 +78,7 @@ class frmMain : public QWidget {
     void chkDecimal_Click();
     void chkRoundToMinutes_Click();
     void cboDecimalPlaces_Click();
-    void txbOutput_MouseUp(int button, Qt::KeyboardModifiers shift, QPoint at);
+    void txbOutput_SelectionChange();
     void cmdCopyOutput_Click();
     void cmdHelp_Click();
     void lblCopyright_Click();

@@ -1,6 +1,7 @@
 #include "TextFileSource.h"
 
 #include "StrProc.h"
+#include "ViewerMessages.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -24,33 +25,12 @@ char16_t Cp1252(unsigned char byte) {
     return byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : char16_t(byte);
 }
 
-struct ErrorText {
-    int number;
-    const char* description;
-};
-
-// Error numbers and descriptions the viewer reports, by cause.
-ErrorText ErrorFor(int errnoValue) {
-    switch (errnoValue) {
-    case ENOENT:
-        return {53, "File not found"};
-    case ENOTDIR:
-        return {76, "Path not found"};
-    case EACCES:
-    case EPERM:
-        return {70, "Permission denied"};
-    case EIO:
-        return {57, "Device I/O error"};
-    default:
-        return {75, "Path/File access error"};
-    }
-}
-
 FileText Failure(int errnoValue) {
-    const ErrorText error = ErrorFor(errnoValue);
+    const FileError error = FileErrorFor(errnoValue);
     FileText result;
     result.errorNumber = error.number;
-    result.description = QString::fromLatin1(error.description);
+    result.description = QString::fromLatin1(error.description.data(),
+                                             static_cast<qsizetype>(error.description.size()));
     return result;
 }
 

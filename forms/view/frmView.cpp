@@ -1,5 +1,7 @@
 #include "frmView.h"
 
+#include "ViewerMessages.h"
+
 #include "Controls.h"
 #include "Platform.h"
 #include "TextFileSource.h"
@@ -55,7 +57,7 @@ frmView::frmView(TextFileSource& files, MessageSink& messages, Clipboard& clipbo
 
     connect(cmdClose, &QPushButton::clicked, this, &frmView::cmdClose_Click);
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmView::cmdCopyToClipboard_Click);
-    connect(txbText1, &TextBox::mouseUp, this, &frmView::txbText1_MouseUp);
+    connect(txbText1, &QPlainTextEdit::selectionChanged, this, &frmView::txbText1_SelectionChange);
     LetEnterPressButtons(this);
 }
 
@@ -90,13 +92,10 @@ void frmView::Form_Activate() {
         txbText1->moveCursor(QTextCursor::Start);
         txbText1->repaint();
     } else {
-        const std::string text = file.status == FileText::Status::Empty
-                                     ? std::string("File is empty!")
-                                     : "Error " + std::to_string(file.errorNumber) + ".  " +
-                                           file.description.toStdString();
-        const std::string title =
-            file.status == FileText::Status::Empty ? "Error" : "Error reading file";
-        m_messages.show(this, Message{text, title, MessageStyle::Exclamation});
+        const std::string description = file.description.toStdString();
+        m_messages.show(this, file.status == FileText::Status::Empty
+                                  ? EmptyFileMessage()
+                                  : FileErrorMessage({file.errorNumber, description}));
         hide();
     }
     blnFileDisplayed = true;
@@ -128,7 +127,8 @@ void frmView::Form_Unload() {
     cmdClose_Click();
 }
 
-void frmView::txbText1_MouseUp() {
+// As the main window's copy button: it follows the selection however it is made.
+void frmView::txbText1_SelectionChange() {
     if (!cmdCopyToClipboard->isVisible() || !cmdCopyToClipboard->isEnabled()) {
         return;
     }

@@ -36,7 +36,7 @@ class frmView : public QWidget {
     void Form_Activate();
     void Form_Resize();
     void Form_Unload();
-    void txbText1_MouseUp();
+    void txbText1_SelectionChange();
     void cmdCopyToClipboard_Click();
     void cmdClose_Click();
 

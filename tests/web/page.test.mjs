@@ -181,6 +181,58 @@ testNeeding('a field holds separators, NUL and every C0 control without bending 
   assert.equal(kept.minutes, controls.slice(0, 5));
 });
 
+testNeeding('the copy button follows the selection however it is made; a greyed control keeps the focus', noSite, async () => {
+  const page = await open();
+  const pane = page.getByRole('textbox', { name: 'Results' });
+  // The caption follows selectionchange, which the browser sends a moment after the change.
+  const caption = async () => {
+    await page.waitForTimeout(50);
+    return page.locator('#cmdCopyOutput').textContent();
+  };
+  const clipboard = () => page.evaluate(() => navigator.clipboard.readText());
+  await enter(page, 'Radians', '2');
+  await pane.click();
+  await page.keyboard.press('Control+A');
+  assert.equal(await caption(), 'Copy selected text to clipboard');
+  await pane.click({ position: { x: 30, y: 6 } }); // a click inside the selection ends it
+  assert.equal(await caption(), 'Copy to clipboard');
+  await page.keyboard.press('Control+Home');
+  await page.keyboard.press('Shift+ArrowRight');
+  await page.keyboard.press('Shift+ArrowRight');
+  assert.equal(await caption(), 'Copy selected text to clipboard');
+  await page.getByRole('button', { name: 'Copy selected text to clipboard' }).click();
+  assert.equal(await clipboard(), '1.');
+  assert.equal(await caption(), 'Copy to clipboard');
+
+  await page.getByRole('textbox', { name: 'Radians' }).focus();
+  await page.getByRole('radio', { name: 'minutes' }).click({ force: true }); // greyed at start
+  assert.equal(await focused(page), 'txbRadians');
+});
+
+testNeeding('a phone gets a digit keyboard where no minus is typed, and Enter says what it does', noSite, async () => {
+  const page = await open();
+  const attributes = (/** @type {string} */ name) => page.getByRole('textbox', { name, exact: true }).evaluate(
+    (/** @type {HTMLInputElement} */ f) => [f.inputMode, f.enterKeyHint, f.getAttribute('autocapitalize'), f.getAttribute('autocorrect')].join(' '));
+  assert.equal(await attributes('Degrees'), 'decimal go off off');
+  assert.equal(await attributes('seconds'), 'decimal go off off');
+  assert.equal(await attributes('Radians'), 'text go off off');
+  assert.equal(await attributes('Second value'), 'text done off off');
+});
+
+testNeeding('a help text that cannot be fetched is said as the window says it', noSite, async () => {
+  const page = await open();
+  await page.route('**/orvanel_help.txt', (/** @type {any} */ route) => route.fulfill({ status: 404 }));
+  await page.getByRole('button', { name: 'Help' }).click();
+  const dialog = page.getByRole('alertdialog', { name: 'Error reading file' });
+  assert.equal(await dialog.locator('#msgText').textContent(), 'Error 53.  File not found');
+  await page.keyboard.press('Enter');
+  assert.equal(await page.locator('#frmView').isVisible(), false);
+  assert.equal(await focused(page), 'cmdHelp');
+  await page.unroute('**/orvanel_help.txt');
+  await page.getByRole('button', { name: 'Help' }).click(); // found again: shown
+  assert.match(await page.getByRole('textbox', { name: 'Help for Orvanel' }).inputValue(), /^Orvanel/);
+});
+
 testNeeding('axe-core finds no violation at start-up, with a message open, and with Help open', noSite, async () => {
   const page = await open();
   await page.addScriptTag({ content: axeSource });

@@ -2,6 +2,7 @@
 // focus target comes from it. This module only moves texts in and out of its memory.
 
 /** @typedef {{radians: string, toAdd: string, degrees: string, minutes: string, seconds: string, sign: string}} Fields */
+/** @typedef {{text: string, title: string, style: number}} Message */
 /** @typedef {{outputInDecimal: boolean, decimalDegrees: boolean, roundToMinutes: boolean, showPlusMinus: boolean}} Options */
 /** @typedef {{decimal: string, group: string, minus: string}} NumberFormat */
 /**
@@ -10,12 +11,14 @@
  */
 /**
  * @typedef {{name: string, kind: string, frame: string, caption: string, labels: string,
- *   accessibleName: string, maxLength: number, box: number[]}} Control
+ *   accessibleName: string, maxLength: number, inputMode?: string, enterKey?: string,
+ *   box: number[]}} Control
  */
 /**
  * @typedef {{title: string, notice: string, url: string, width: number, height: number,
  *   figures: number[], startFigures: number,
  *   copy: {caption: string, selectionCaption: string, width: number, selectionWidth: number},
+ *   helpErrors: {missing: Message, other: Message, empty: Message},
  *   controls: Control[]}} PageDescription
  */
 
@@ -127,8 +130,10 @@ export function Request(command, state) {
 }
 
 export class Engine {
-  /** @param {WebAssembly.Instance} instance */
-  constructor(instance) {
+  /** @param {WebAssembly.Instance} instance @param {WebAssembly.Module} module */
+  constructor(instance, module) {
+    /** The release the build wrote into the engine, '' for an engine straight from the compiler. */
+    this.release = new TextDecoder().decode(WebAssembly.Module.customSections(module, 'orvanel-release')[0] ?? new ArrayBuffer(0));
     this.exports = /** @type {any} */ (instance.exports);
     this.exports._initialize();
     this.decoder = new TextDecoder();
@@ -141,10 +146,10 @@ export class Engine {
    */
   static async load(source) {
     const imports = { wasi_snapshot_preview1: WASI };
-    const { instance } = source instanceof Response
+    const { instance, module } = source instanceof Response
       ? await WebAssembly.instantiateStreaming(source, imports)
       : await WebAssembly.instantiate(source, imports);
-    return new Engine(instance);
+    return new Engine(instance, module);
   }
 
   /** @param {Uint8Array} request @returns {Uint8Array} the answer, a copy */

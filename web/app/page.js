@@ -12,6 +12,7 @@
 import { Pane } from './pane.js';
 
 const ENTER = 'Enter';
+const FOCUSABLE = 'input, button, select, textarea, a, [contenteditable]';
 
 /**
  * The regional number settings of a language, as the desktop takes them from the system.
@@ -69,7 +70,9 @@ function NewControl(c, page) {
     }
     case 'field': {
       const input = document.createElement('input');
-      Object.assign(input, { type: 'text', maxLength: c.maxLength, spellcheck: false, autocomplete: 'off' });
+      Object.assign(input, { type: 'text', maxLength: c.maxLength, spellcheck: false, autocomplete: 'off',
+        inputMode: c.inputMode ?? 'text', enterKeyHint: c.enterKey ?? 'enter', autocapitalize: 'off' });
+      input.setAttribute('autocorrect', 'off');
       element = input;
       break;
     }
@@ -164,8 +167,15 @@ export class MainPanel {
     click('chkRoundToMinutes', () => this.chkRoundToMinutes_Click());
     click('cmdCopyOutput', () => this.copyOutput());
     this.$('cboDecimalPlaces').addEventListener('change', () => this.chooseFigures());
-    this.$('txbOutput').addEventListener('mouseup', (/** @type {MouseEvent} */ e) => {
-      if (e.button === 0) this.updateCopyButton();
+    // The copy button follows the pane's selection however it is made or lost.
+    document.addEventListener('selectionchange', () => this.updateCopyButton());
+    // A press on a greyed control, or on the window's face, leaves the focus where it was, as
+    // in the window. (Greyed controls let presses through to what holds them; see style.css.)
+    byId('frmMain').addEventListener('mousedown', (e) => {
+      const target = /** @type {HTMLElement} */ (e.target);
+      const label = target.closest('label');
+      const control = /** @type {HTMLInputElement | null} */ (label ? label.control : target.closest(FOCUSABLE));
+      if (!control || control.disabled) e.preventDefault();
     });
     const conversions = { txbRadians: 'rad2deg', txbDegrees: 'deg2rad', txbMinutes: 'deg2rad', txbSeconds: 'deg2rad' };
     for (const [name, command] of Object.entries(conversions)) this.wireEnter(this.$(name), command);
@@ -323,7 +333,9 @@ export class MainPanel {
     const selected = this.pane.selection() !== '';
     const { copy } = this.page;
     const button = this.$('cmdCopyOutput');
-    button.textContent = selected ? copy.selectionCaption : copy.caption;
+    const caption = selected ? copy.selectionCaption : copy.caption;
+    if (button.textContent === caption) return; // the selection moves with every caret step
+    button.textContent = caption;
     button.style.width = `${selected ? copy.selectionWidth : copy.width}px`;
   }
 
