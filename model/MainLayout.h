@@ -88,6 +88,37 @@ inline constexpr std::array<Control, 32> kMainControls = {{
     {"lblCopyright", Kind::Link, "", {3360, 3600, 3135, 255}},
 }};
 
+// The page's reading order: the controls top to bottom, the left column first, each with the
+// group it sits in, its column, and the unit it belongs to: controls of one unit (a label and
+// its field, the adder's buttons) stay together on a line when the page wraps its lines on a
+// narrow screen. The page's DOM and so its Tab key follow this order. It departs on purpose
+// from the window's tab order above (right to left, bottom to top), which the desktop keeps: a
+// page is read, and tabbed through, in the order it is read.
+struct Placed {
+    std::string_view name;
+    std::string_view group; // a frame of the table, or a group of the page's own
+    int column;             // 1 left, 2 right; one column on a narrow screen
+    int unit;
+};
+
+inline constexpr std::array<Placed, 29> kReadingOrder = {{
+    {"Label1", "Frame1", 1, 1},          {"txbRadians", "Frame1", 1, 1},
+    {"cmdPlusMinus0", "Frame1", 1, 2},   {"cmdPlusMinus1", "Frame1", 1, 2},
+    {"cmdPlusMinus2", "Frame1", 1, 2},   {"txbToAdd", "Frame1", 1, 2},
+    {"cmdRad2Deg", "Frame1", 1, 3},      {"chkRoundToMinutes", "Frame1", 1, 4},
+    {"chkDecimal", "Frame1", 1, 5},      {"optDecDegrees", "Frame1", 1, 6},
+    {"optDecMinutes", "Frame1", 1, 6},   {"lblSign", "Frame2", 1, 7},
+    {"Label2", "Frame2", 1, 7},          {"txbDegrees", "Frame2", 1, 7},
+    {"Label3", "Frame2", 1, 8},          {"txbMinutes", "Frame2", 1, 8},
+    {"Label4", "Frame2", 1, 9},          {"txbSeconds", "Frame2", 1, 9},
+    {"cmdDeg2Rad", "Frame2", 1, 10},     {"cmdChangeSign", "Frame2", 1, 11},
+    {"cmdClear1", "commands", 1, 12},    {"cmdClear0", "commands", 1, 13},
+    {"cmdHelp", "commands", 1, 14},      {"cmdCopyOutput", "foot", 1, 15},
+    {"lblCopyright", "foot", 1, 16},     {"chkShowPlusMinus", "options", 2, 17},
+    {"Label5", "options", 2, 18},        {"cboDecimalPlaces", "options", 2, 18},
+    {"txbOutput", "results", 2, 19},
+}};
+
 // The control of that name; the table holds every name the windows ask for.
 constexpr const Control& Find(std::string_view name) {
     for (const Control& control : kMainControls) {

@@ -246,29 +246,27 @@ std::string Keyboard(const layout::Control& control) {
     }
     const bool signed_ = control.name == "txbRadians" || control.name == "txbToAdd";
     const bool converts = control.name != "txbToAdd";
+    // The sign stands before the degrees: a screen reader hears it with that field.
+    const std::string described = control.name == "txbDegrees" ? ",\"describedBy\":\"lblSign\"" : "";
     return std::string(",\"inputMode\":") + (signed_ ? "\"text\"" : "\"decimal\"") +
-           ",\"enterKey\":" + (converts ? "\"go\"" : "\"done\"");
+           ",\"enterKey\":" + (converts ? "\"go\"" : "\"done\"") + described;
 }
 
-// What the page is built from: the product's texts, the precision list and the window's
-// controls in tab order, with their places in CSS pixels.
+// What the page is built from: the product's texts, the precision list, and the window's
+// controls in the page's reading order, in their groups and columns.
 std::string PageDescription() {
     using namespace orvanel::layout;
     std::string json = "{\"title\":" + JsonText(std::string(SpecifySoftware::ProductName) + " " +
                                                 SpecifySoftware::VersionText);
     json += ",\"notice\":" + JsonText(SpecifySoftware::CopyrightNotice);
     json += ",\"url\":" + JsonText(SecureAddress(SpecifySoftware::PublisherUrl));
-    json += ",\"width\":" + std::to_string(Px(kWindowWidth));
-    json += ",\"height\":" + std::to_string(Px(kWindowHeight));
     json += ",\"figures\":[";
     for (int figures = kFewestFigures; figures <= kMostFigures; ++figures) {
         json += (figures > kFewestFigures ? "," : "") + std::to_string(figures);
     }
     json += "],\"startFigures\":" + std::to_string(kStartFigures);
     json += ",\"copy\":{\"caption\":" + JsonText(kCopyCaption) +
-            ",\"selectionCaption\":" + JsonText(kCopySelectionCaption) +
-            ",\"width\":" + std::to_string(Px(kCopyWidth)) +
-            ",\"selectionWidth\":" + std::to_string(Px(kCopySelectionWidth)) + "}";
+            ",\"selectionCaption\":" + JsonText(kCopySelectionCaption) + "}";
     // What the viewer says when the help text cannot be fetched: missing (404), or not reached.
     const auto messageJson = [](const Message& m) {
         return "{\"text\":" + JsonText(m.text) + ",\"title\":" + JsonText(m.title) +
@@ -277,17 +275,27 @@ std::string PageDescription() {
     json += ",\"helpErrors\":{\"missing\":" + messageJson(FileErrorMessage(FileErrorFor(ENOENT))) +
             ",\"other\":" + messageJson(FileErrorMessage(FileErrorFor(EIO))) +
             ",\"empty\":" + messageJson(EmptyFileMessage()) + "}";
-    json += ",\"controls\":[";
-    for (const Control& c : kMainControls) {
-        json += c.name == kMainControls.front().name ? "{" : ",{";
+    json += ",\"groups\":[";
+    std::string_view last;
+    for (const Placed& placed : kReadingOrder) {
+        if (placed.group != last) {
+            json += (last.empty() ? "{" : ",{") + std::string("\"name\":") + JsonText(placed.group) +
+                    ",\"frame\":" + (Find(placed.group).name == placed.group ? "true" : "false") +
+                    ",\"column\":" + std::to_string(placed.column) + "}";
+            last = placed.group;
+        }
+    }
+    json += "],\"controls\":[";
+    for (const Placed& placed : kReadingOrder) {
+        const Control& c = Find(placed.name);
+        json += placed.name == kReadingOrder.front().name ? "{" : ",{";
         json += "\"name\":" + JsonText(c.name) +
                 ",\"kind\":" + JsonText(kKinds[static_cast<int>(c.kind)]) +
-                ",\"frame\":" + JsonText(c.frame) + ",\"caption\":" + JsonText(c.caption) +
+                ",\"group\":" + JsonText(placed.group) + ",\"unit\":" + std::to_string(placed.unit) +
+                ",\"caption\":" + JsonText(c.caption) +
                 ",\"labels\":" + JsonText(c.kind == Kind::Label ? c.names : "") +
                 ",\"accessibleName\":" + JsonText(AccessibleName(c)) +
-                ",\"maxLength\":" + std::to_string(c.maxLength) + Keyboard(c) + ",\"box\":[" +
-                std::to_string(Px(c.twips.left)) + "," + std::to_string(Px(c.twips.top)) + "," +
-                std::to_string(Px(c.twips.width)) + "," + std::to_string(Px(c.twips.height)) + "]}";
+                ",\"maxLength\":" + std::to_string(c.maxLength) + Keyboard(c) + "}";
     }
     return json + "]}";
 }

@@ -1,8 +1,9 @@
 // The page in a real browser (Debian's chromium through Playwright), found by role and name as
 // a screen reader or a user finds it: both conversions with their messages and focus, the forms,
-// the sign, the adder, the copy button and the clipboard, Clear, Help, the link, the tab order
-// with every name, Enter on a focused button, German number format, axe-core's verdict, and 500
-// random inputs typed in giving the lines orvanel-cli gives.
+// the sign, the adder, the copy button and the clipboard, Clear, Help, the link, the reading and
+// Tab order with every name, Enter on a focused button, the layout at every width from 320 px,
+// at 200 and 400 % zoom, with text spacing and a 24 px font, German number format, axe-core's
+// verdict, and 500 random inputs typed in giving the lines orvanel-cli gives.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
@@ -133,21 +134,105 @@ testNeeding('forms, sign, adder, copy button, clipboard, Clear and Help', noSite
     'https://orvanel.example.org/');
 });
 
-testNeeding('Tab visits every control in the window\'s order, each named as it shows', noSite, async () => {
+testNeeding('the page reads, and Tab goes, down the left column, then the right, each control named as it shows', noSite, async () => {
   const page = await open();
-  const order = [['textbox', 'Results'], ['button', 'Clear output'], ['button', 'Clear input'], ['button', 'Help'],
-    ['checkbox', 'Show +/- results'], ['combobox', 'Significant figures'], ['button', 'Copy to clipboard'],
-    ['button', 'Move radians to second value'], ['button', 'Subtract'],
-    ['button', 'Add'], ['textbox', 'Second value'], ['checkbox', 'Round to minutes'], ['button', 'Radians to degrees'],
-    ['textbox', 'Radians'], ['checkbox', 'Output in decimal'], ['textbox', 'seconds'], ['textbox', 'minutes'],
-    ['textbox', 'Degrees'], ['button', 'Change sign '], ['button', 'Degrees to radians'],
-    ['link', '© 2026 The Orvanel developers']];
-  await page.getByRole('textbox', { name: 'Results' }).focus();
+  const order = [['textbox', 'Radians'], ['button', 'Add'], ['button', 'Subtract'], ['button', 'Move radians to second value'],
+    ['textbox', 'Second value'], ['button', 'Radians to degrees'], ['checkbox', 'Round to minutes'],
+    ['checkbox', 'Output in decimal'], ['textbox', 'Degrees'], ['textbox', 'minutes'], ['textbox', 'seconds'],
+    ['button', 'Degrees to radians'], ['button', 'Change sign '], ['button', 'Clear input'], ['button', 'Clear output'],
+    ['button', 'Help'], ['button', 'Copy to clipboard'], ['link', '© 2026 The Orvanel developers'],
+    ['checkbox', 'Show +/- results'], ['combobox', 'Significant figures'], ['textbox', 'Results']];
+  await page.getByRole('textbox', { name: 'Radians' }).focus();
   for (const [role, name] of order) {
     const id = await page.getByRole(role, { name, exact: true }).evaluate((/** @type {Element} */ e) => e.id);
     assert.equal(await focused(page), id, `${role} ${name}`);
     await page.keyboard.press('Tab');
   }
+  // The options greyed at start-up stand, in the reading order, after "Output in decimal".
+  const read = await page.locator('#frmMain input, #frmMain button, #frmMain select, #frmMain a, #frmMain [role="textbox"]')
+    .evaluateAll((/** @type {Element[]} */ all) => all.map((e) => e.id));
+  assert.deepEqual(read.slice(7, 11), ['chkDecimal', 'optDecDegrees', 'optDecMinutes', 'txbDegrees']);
+  assert.equal(await page.getByRole('textbox', { name: 'Degrees' }).getAttribute('aria-describedby'), 'lblSignSpoken');
+});
+
+/**
+ * What is wrong with the layout as it stands: the page wider than the screen, a control off
+ * screen, over another, or with its text beyond its box.
+ * @param {any} page
+ * @returns {Promise<string[]>}
+ */
+const LayoutProblems = (page) => page.evaluate(() => {
+  const problems = [];
+  const width = document.documentElement.clientWidth;
+  if (document.documentElement.scrollWidth > width) problems.push(`the page is ${document.documentElement.scrollWidth} px wide`);
+  const controls = [...document.querySelectorAll('#frmMain .unit > *, #update:not([hidden]) > *')];
+  const name = (/** @type {Element} */ e) => e.id || e.textContent;
+  const boxes = controls.map((e) => /** @type {[Element, DOMRect]} */ ([e, e.getBoundingClientRect()]));
+  for (const [e, r] of boxes) {
+    if (r.left < -0.5 || r.right > width + 0.5) problems.push(`${name(e)} is off screen`);
+    if (e.tagName !== 'INPUT' && !e.classList.contains('pane') && e.scrollWidth > e.clientWidth + 1) {
+      problems.push(`${name(e)} clips its text: ${e.scrollWidth} > ${e.clientWidth}`);
+    }
+  }
+  boxes.forEach(([e, r], i) => boxes.slice(i + 1).forEach(([f, q]) => {
+    if (Math.min(r.right, q.right) - Math.max(r.left, q.left) > 0.5 && Math.min(r.bottom, q.bottom) - Math.max(r.top, q.top) > 0.5) {
+      problems.push(`${name(e)} overlaps ${name(f)}`);
+    }
+  }));
+  const dialog = document.querySelector('dialog[open]')?.getBoundingClientRect();
+  if (dialog && (dialog.left < 0 || dialog.right > width || dialog.bottom > document.documentElement.clientHeight + 0.5)) {
+    problems.push('the message leaves the screen');
+  }
+  return problems;
+});
+
+/** @param {any} page @param {string} how */
+async function AssertLayout(page, how) {
+  assert.deepEqual(await LayoutProblems(page), [], `${how}, at start-up`);
+  await enter(page, 'Degrees', 'x'); // a message: "Invalid input for ..." whole, OK on screen
+  await page.getByRole('alertdialog').waitFor();
+  assert.deepEqual(await LayoutProblems(page), [], `${how}, with a message`);
+  await page.keyboard.press('Enter');
+  await page.getByRole('button', { name: 'Help' }).click();
+  const help = await page.locator('#frmView').boundingBox();
+  assert.ok(help && help.x >= 0 && help.x + help.width <= (await page.evaluate(() => document.documentElement.clientWidth)) + 0.5,
+    `${how}: Help fits the width`);
+}
+
+/** @type {[number, number, number, string][]} width, height, device pixels per CSS pixel, what it is */
+const SCREENS = [[320, 640, 1, '320 px'], [360, 740, 1, '360 px'], [390, 844, 1, '390 px'],
+  [768, 1024, 1, '768 px'], [1280, 800, 1, '1280 px'], [640, 400, 2, 'a 1280 px laptop at 200 %'],
+  [320, 180, 4, 'a 1280 px laptop at 400 %']];
+for (const [width, height, scale, what] of SCREENS) {
+  testNeeding(`every control whole and on screen at ${what}`, noSite, async () => {
+    const context = await browser.newContext({ viewport: { width, height }, deviceScaleFactor: scale });
+    const page = await context.newPage();
+    await page.goto(origin);
+    await page.waitForSelector('body[data-ready]');
+    await AssertLayout(page, what);
+    await context.close();
+  });
+}
+
+testNeeding('text spacing and a browser font size of 24 px grow the controls instead of clipping them', noSite, async () => {
+  for (const width of [390, 1280]) {
+    const context = await browser.newContext({ viewport: { width, height: 900 } });
+    const page = await context.newPage();
+    await page.goto(origin);
+    await page.waitForSelector('body[data-ready]');
+    await page.addStyleTag({ content: '* { line-height: 1.5 !important; letter-spacing: 0.12em !important; word-spacing: 0.16em !important; } p { margin-bottom: 2em !important; }' });
+    await AssertLayout(page, `text spacing at ${width} px`);
+    await context.close();
+  }
+  const context = await browser.newContext({ viewport: { width: 1280, height: 900 } });
+  const page = await context.newPage();
+  const cdp = await context.newCDPSession(page);
+  await cdp.send('Page.setFontSizes', { fontSizes: { standard: 24, fixed: 24 } });
+  await page.goto(origin);
+  await page.waitForSelector('body[data-ready]');
+  assert.equal(await page.evaluate(() => getComputedStyle(document.documentElement).fontSize), '24px');
+  await AssertLayout(page, 'a font size of 24 px');
+  await context.close();
 });
 
 testNeeding('German number format follows ?lang=de; the rest stays as it is', noSite, async () => {
@@ -233,18 +318,25 @@ testNeeding('a help text that cannot be fetched is said as the window says it', 
   assert.match(await page.getByRole('textbox', { name: 'Help for Orvanel' }).inputValue(), /^Orvanel/);
 });
 
-testNeeding('axe-core finds no violation at start-up, with a message open, and with Help open', noSite, async () => {
-  const page = await open();
-  await page.addScriptTag({ content: axeSource });
-  const violations = async () => (await page.evaluate(() => /** @type {any} */ (window).axe.run()))
-    .violations.map((/** @type {{id: string}} */ v) => v.id);
-    assert.deepEqual(await violations(), []);
-  await enter(page, 'Degrees', 'x');
-  await page.getByRole('alertdialog').waitFor();
-  assert.deepEqual(await violations(), []);
-  await page.keyboard.press('Enter');
-  await page.getByRole('button', { name: 'Help' }).click();
-  assert.deepEqual(await violations(), []);
+testNeeding('axe-core finds no violation at 390 and 1280 px: at start-up, with a message open, and with Help open', noSite, async () => {
+  for (const width of [390, 1280]) {
+    const context = await browser.newContext({ viewport: { width, height: 844 } });
+    const page = await context.newPage();
+    await page.goto(origin);
+    await page.waitForSelector('body[data-ready]');
+    await page.addScriptTag({ content: axeSource });
+    const violations = async () => (await page.evaluate(() => /** @type {any} */ (window).axe.run({
+      runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21aa', 'wcag22aa', 'best-practice'] } })))
+      .violations.map((/** @type {{id: string}} */ v) => v.id);
+    assert.deepEqual(await violations(), [], `${width} px, start-up`);
+    await enter(page, 'Degrees', 'x');
+    await page.getByRole('alertdialog').waitFor();
+    assert.deepEqual(await violations(), [], `${width} px, a message`);
+    await page.keyboard.press('Enter');
+    await page.getByRole('button', { name: 'Help' }).click();
+    assert.deepEqual(await violations(), [], `${width} px, Help`);
+    await context.close();
+  }
 });
 
 testNeeding('500 random inputs typed in give the lines orvanel-cli gives', noSite || noCli, async () => {

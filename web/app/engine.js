@@ -10,14 +10,15 @@
  *   message: {text: string, title: string, style: number} | null, focus: string}} Outcome
  */
 /**
- * @typedef {{name: string, kind: string, frame: string, caption: string, labels: string,
+ * @typedef {{name: string, kind: string, group: string, unit: number, caption: string, labels: string,
  *   accessibleName: string, maxLength: number, inputMode?: string, enterKey?: string,
- *   box: number[]}} Control
+ *   describedBy?: string}} Control
  */
 /**
- * @typedef {{title: string, notice: string, url: string, width: number, height: number,
+ * @typedef {{title: string, notice: string, url: string,
  *   figures: number[], startFigures: number,
- *   copy: {caption: string, selectionCaption: string, width: number, selectionWidth: number},
+ *   copy: {caption: string, selectionCaption: string},
+ *   groups: {name: string, frame: boolean, column: number}[],
  *   helpErrors: {missing: Message, other: Message, empty: Message},
  *   controls: Control[]}} PageDescription
  */

@@ -1,4 +1,5 @@
-// The main panel: the desktop window's controls, placed from the same table, and its handlers.
+// The main panel: the desktop window's controls from the same table, in the page's reading
+// order, in groups and columns that the style lays out for any width, and its handlers.
 // Each handler reads the controls, lets the engine do the calculator's work, writes back what
 // it returns and does what a window does: the pane, the message box, the focus.
 
@@ -36,7 +37,7 @@ function byId(id) {
 }
 
 /**
- * One control of the table as an element, placed in CSS pixels.
+ * One control of the table as an element.
  * @param {Control} c
  * @param {PageDescription} page
  * @returns {HTMLElement}
@@ -58,21 +59,25 @@ function NewControl(c, page) {
     }
     case 'sign': {
       // Seen: the sign itself; heard, as the window's label is: "Sign: minus" or "Sign: none".
+      // The Degrees field is described by it; a change of sign is announced by the handler that
+      // made it, so that a conversion is heard once, as its result line.
       element = document.createElement('span');
-      element.setAttribute('aria-live', 'polite');
       const seen = document.createElement('span');
       seen.setAttribute('aria-hidden', 'true');
       const heard = document.createElement('span');
       heard.className = 'visually-hidden';
+      heard.id = `${c.name}Spoken`;
       heard.textContent = 'Sign: none';
       element.append(seen, heard);
       break;
     }
     case 'field': {
       const input = document.createElement('input');
+      input.style.setProperty('--length', String(c.maxLength));
       Object.assign(input, { type: 'text', maxLength: c.maxLength, spellcheck: false, autocomplete: 'off',
         inputMode: c.inputMode ?? 'text', enterKeyHint: c.enterKey ?? 'enter', autocapitalize: 'off' });
       input.setAttribute('autocorrect', 'off');
+      if (c.describedBy) input.setAttribute('aria-describedby', `${c.describedBy}Spoken`);
       element = input;
       break;
     }
@@ -112,8 +117,6 @@ function NewControl(c, page) {
   (target ?? element).id = c.name;
   if (c.accessibleName) (target ?? element).setAttribute('aria-label', c.accessibleName);
   element.classList.add(c.kind);
-  const [left, top, width, height] = c.box;
-  Object.assign(element.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` });
   return element;
 }
 
@@ -140,11 +143,31 @@ export class MainPanel {
 
   build() {
     const main = byId('frmMain');
-    Object.assign(main.style, { width: `${this.page.width}px`, height: `${this.page.height}px` });
-    for (const control of this.page.controls) {
-      if (control.name === 'cmdQuit') continue; // a page is left by the browser, not by a button
-      (control.frame ? byId(control.frame) : main).append(NewControl(control, this.page));
+    const columns = [1, 2].map((n) => {
+      const column = document.createElement('div');
+      column.className = `column column${n}`;
+      main.append(column);
+      return column;
+    });
+    /** @type {Map<string, HTMLElement>} */
+    const groups = new Map();
+    for (const group of this.page.groups) {
+      const element = document.createElement('div');
+      element.id = group.name;
+      element.className = group.frame ? 'group frame' : 'group';
+      columns[group.column - 1].append(element);
+      groups.set(group.name, element);
     }
+    /** @type {HTMLElement | null} */
+    let unit = null;
+    this.page.controls.forEach((control, i) => {
+      if (control.unit !== this.page.controls[i - 1]?.unit) {
+        unit = document.createElement('div');
+        unit.className = 'unit';
+        groups.get(control.group)?.append(unit);
+      }
+      unit?.append(NewControl(control, this.page));
+    });
     this.wire();
   }
 
@@ -246,6 +269,7 @@ export class MainPanel {
   changeSign() {
     this.symbolFace = true;
     this.runCommand('sign');
+    byId('announcer').textContent = byId('lblSignSpoken').textContent ?? '';
   }
 
   /** @returns {Fields} */
@@ -334,9 +358,7 @@ export class MainPanel {
     const { copy } = this.page;
     const button = this.$('cmdCopyOutput');
     const caption = selected ? copy.selectionCaption : copy.caption;
-    if (button.textContent === caption) return; // the selection moves with every caret step
-    button.textContent = caption;
-    button.style.width = `${selected ? copy.selectionWidth : copy.width}px`;
+    if (button.textContent !== caption) button.textContent = caption; // moves with every caret step
   }
 
   // Copies the selection, or the whole pane, with the line ends of the desktop's clipboard.
