@@ -21,10 +21,21 @@ const FOCUSABLE = 'input, button, select, textarea, a, [contenteditable]';
  * @returns {NumberFormat}
  */
 export function NumberFormatOf(language) {
+  // The browser's first number format loads its locale data, a tenth of a second on a slow
+  // phone: a returning visit takes the answer it kept.
+  const key = `orvanel-number-format-${language}`;
+  try {
+    const kept = JSON.parse(localStorage.getItem(key) ?? 'null');
+    if (kept && typeof kept.decimal === 'string' && typeof kept.group === 'string' && typeof kept.minus === 'string') return kept;
+  } catch { /* no storage, or not ours: ask the browser */ }
   const parts = new Intl.NumberFormat(language, { useGrouping: true }).formatToParts(-12345.5);
   const part = (/** @type {string} */ type, /** @type {string} */ fallback) =>
     parts.find((p) => p.type === type)?.value ?? fallback;
-  return { decimal: part('decimal', '.'), group: part('group', ''), minus: part('minusSign', '-') };
+  const format = { decimal: part('decimal', '.'), group: part('group', ''), minus: part('minusSign', '-') };
+  try {
+    localStorage.setItem(key, JSON.stringify(format));
+  } catch { /* storage full or refused: asked again next time */ }
+  return format;
 }
 
 /**
