@@ -1,3 +1,6 @@
+# The publisher's page, which every build of the product names unless told another.
+set(ORVANEL_DEFAULT_PUBLISHER_URL "http://orvanel.example.org/")
+
 # The product's texts (ProductConstants.h) for a build that is not the main project's: the
 # version read from the main project's CMakeLists.txt, the publisher page as given.
 function(orvanel_product_constants folder publisher_url)

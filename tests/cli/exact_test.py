@@ -22,11 +22,8 @@ def run(cli, args, lines):
 
 
 def round_even(value, decimals):
-    """value * 10^decimals rounded half to even, a whole number."""
-    scaled = value * 10**decimals
-    whole = scaled.numerator // scaled.denominator
-    rest = scaled - whole
-    return whole + (rest > Fraction(1, 2) or (rest == Fraction(1, 2) and whole % 2 == 1))
+    """value * 10^decimals rounded half to even (as round() does a Fraction), a whole number."""
+    return round(value * 10**decimals)
 
 
 def decimal_text(units, decimals):
@@ -35,7 +32,7 @@ def decimal_text(units, decimals):
 
 
 def random_part(below):
-    """Digits below `below`, with up to 8 decimals; a few land exactly on a half."""
+    """Digits below `below`, with up to 20 decimals."""
     whole = rng.randrange(below)
     places = rng.choice([0, 1, 2, 3, 5, 8, 8, 14, 20])  # past 12 the long way
     fraction = "".join(rng.choice("0123456789") for _ in range(places))

@@ -4,7 +4,7 @@
 // and then B; offline after that, B. A page whose engine is of another release refuses to start.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { appendFileSync, copyFileSync, cpSync, mkdirSync, mkdtempSync } from 'node:fs';
+import { appendFileSync, copyFileSync, cpSync, mkdirSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before } from 'node:test';
@@ -18,13 +18,16 @@ const { ORVANEL_SITE: site = '', ORVANEL_WASM: wasm = '' } = process.env;
 const missing = site && wasm ? '' : 'ORVANEL_SITE and ORVANEL_WASM do not name the built page and engine';
 /** @type {any} */
 let browser;
+/** @type {string[]} the copies of the sources, removed at the end */
+const trees = [];
 
 before(async () => {
-  if (missing) return;
-  browser = await chromium.launch({ executablePath: '/usr/bin/chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage', '--no-first-run'] });
+  if (!missing) browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox', '--disable-dev-shm-usage'] });
 });
-after(async () => { await browser?.close(); });
+after(async () => {
+  await browser?.close();
+  trees.forEach((tree) => rmSync(tree, { recursive: true, force: true }));
+});
 
 /**
  * The site built from a copy of the page's sources after `change` has changed it.
@@ -32,6 +35,7 @@ after(async () => { await browser?.close(); });
  */
 function Release(change) {
   const tree = mkdtempSync(join(tmpdir(), 'orvanel-release-'));
+  trees.push(tree);
   cpSync(join(root, 'web'), join(tree, 'web'), { recursive: true, filter: (from) => !from.includes('node_modules') });
   cpSync(join(root, 'resources'), join(tree, 'resources'), { recursive: true });
   mkdirSync(join(tree, 'build-web', 'wasm'), { recursive: true });
@@ -49,9 +53,7 @@ const NewEngine = (tree) => appendFileSync(join(tree, 'build-web', 'wasm', 'orva
 /** @param {any} page @returns {Promise<string>} the help text the page shows */
 async function HelpText(page) {
   await page.getByRole('button', { name: 'Help' }).click();
-  const text = await page.getByRole('textbox', { name: 'Help for Orvanel' }).inputValue();
-  await page.getByRole('button', { name: 'Close' }).click();
-  return text;
+  return page.getByRole('textbox', { name: 'Help for Orvanel' }).inputValue(); // Help shows it again
 }
 
 /** @param {any} page */
