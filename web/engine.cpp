@@ -11,6 +11,7 @@
 #include "Calculator.h"
 #include "MainLayout.h"
 #include "ProductConstants.h"
+#include "SignLabelTexts.h"
 #include "StrProc.h"
 #include "ViewerMessages.h"
 #include "WebAddress.h"
@@ -95,18 +96,20 @@ void Append(std::string& out, std::string_view key, std::string_view value) {
 
 // The request's keys: the command, the list entry chosen (empty before the first choice), the
 // four option states (1 or 0), whether "Degrees to radians" can take the focus, the regional
-// decimal separator, group separator and minus sign, then the fields.
-constexpr std::array<std::string_view, 16> kRequestKeys = {
+// decimal separator, group separator and minus sign, the fields, and whether the sign label
+// draws a minus sign (1 once Change sign was pressed).
+constexpr std::array<std::string_view, 17> kRequestKeys = {
     "command",      "figures",  "outputInDecimal", "decimalDegrees", "roundToMinutes",
     "showPlusMinus", "deg2RadFocusable", "decimal",  "group",          "minus",
     "radians",      "toAdd",    "degrees",         "minutes",        "seconds",
-    "sign"};
+    "sign",         "symbolFace"};
 
 struct Request {
     std::string_view command;
     CalcSettings settings;
     bool deg2RadFocusable = false;
     EntryFields fields;
+    bool symbolFace = false;
 };
 
 // The request in `bytes`, or why it is not one.
@@ -126,7 +129,7 @@ std::string Parse(std::string_view bytes, Request& request) {
         }
     }
     for (std::string_view key : {"outputInDecimal", "decimalDegrees", "roundToMinutes",
-                                 "showPlusMinus", "deg2RadFocusable"}) {
+                                 "showPlusMinus", "deg2RadFocusable", "symbolFace"}) {
         if (entries[key] != "0" && entries[key] != "1") {
             return std::string(key) + " is neither 0 nor 1";
         }
@@ -143,6 +146,7 @@ std::string Parse(std::string_view bytes, Request& request) {
     settings.options = {entries["outputInDecimal"] == "1", entries["decimalDegrees"] == "1",
                         entries["roundToMinutes"] == "1", entries["showPlusMinus"] == "1"};
     request.deg2RadFocusable = entries["deg2RadFocusable"] == "1";
+    request.symbolFace = entries["symbolFace"] == "1";
     settings.format.decimalSeparator = entries["decimal"];
     settings.format.groupSeparator = entries["group"];
     settings.format.negativeSign = entries["minus"];
@@ -179,7 +183,7 @@ std::optional<Outcome> Run(Request& request) {
 constexpr const char* kFocusNames[] = {"",           "txbRadians", "txbToAdd",  "txbDegrees",
                                        "txbMinutes", "txbSeconds", "cmdDeg2Rad"};
 
-// The answer: the fields, the pane's line, 1 when the pane turns its points to commas, the
+// The answer: the fields, the sign as seen and heard, the pane's line, 1 when the pane turns its points to commas, the
 // message's text, title and style (empty without a message), the control to focus.
 std::string Answer(const Request& request, const Outcome& outcome) {
     const EntryFields& f = request.fields;
@@ -191,6 +195,8 @@ std::string Answer(const Request& request, const Outcome& outcome) {
     Append(text, "minutes", f.minutes);
     Append(text, "seconds", f.seconds);
     Append(text, "sign", f.sign);
+    Append(text, "signSeen", SignSeen(f.sign, request.symbolFace));
+    Append(text, "signHeard", SignHeard(f.sign));
     Append(text, "paneLine", outcome.paneLine);
     Append(text, "paneCommas", outcome.paneCommas ? "1" : "0");
     Append(text, "messageText", message.text);

@@ -1,5 +1,7 @@
 #include "SignLabel.h"
 
+#include "SignLabelTexts.h"
+
 namespace orvanel {
 
 SignLabel::SignLabel(QWidget* parent) : QLabel(parent) {
@@ -11,8 +13,8 @@ void SignLabel::setCaption(const QString& caption) {
     refresh();
     // What a screen reader says must tell a negative angle from a positive one; Qt announces
     // the change of name.
-    setAccessibleName(caption.isEmpty() ? QStringLiteral("Sign: none")
-                                        : QStringLiteral("Sign: minus"));
+    const std::string_view heard = SignHeard(caption.toStdString());
+    setAccessibleName(QString::fromUtf8(heard.data(), static_cast<qsizetype>(heard.size())));
 }
 
 void SignLabel::setSymbolFace() {
@@ -22,7 +24,7 @@ void SignLabel::setSymbolFace() {
 }
 
 void SignLabel::refresh() {
-    setText(m_symbolFace ? QString(m_caption).replace(QChar('-'), QChar(0x2212)) : m_caption);
+    setText(QString::fromStdString(SignSeen(m_caption.toStdString(), m_symbolFace)));
 }
 
 } // namespace orvanel

@@ -31,7 +31,8 @@ const field = () => (random() < 0.3 ? pick(EDGES) : Number());
 // Requests that are not made of entries, or lack one, and why the engine refuses each.
 const GOOD = Encode([['command', 'rad2deg'], ['figures', '7'], ['outputInDecimal', '0'], ['decimalDegrees', '1'],
   ['roundToMinutes', '0'], ['showPlusMinus', '1'], ['deg2RadFocusable', '1'], ['decimal', '.'], ['group', ','],
-  ['minus', '-'], ['radians', '1'], ['toAdd', ''], ['degrees', ''], ['minutes', ''], ['seconds', ''], ['sign', '']]);
+  ['minus', '-'], ['radians', '1'], ['toAdd', ''], ['degrees', ''], ['minutes', ''], ['seconds', ''], ['sign', ''],
+  ['symbolFace', '0']]);
 const good = Buffer.from(GOOD).toString('latin1');
 const MALFORMED = [good.replace('command:7:rad2deg', 'command:7:turning'), good.replace('sign:0:', ''),
   `${good}sign:1:-`, `${good}colour:3:red`, `${good}sign:9:-`,
@@ -51,6 +52,7 @@ function RandomRequest() {
     deg2RadFocusable: flag(),
     format: { decimal, group, minus },
     fields: { radians: field(), toAdd: field(), degrees: field(), minutes: field(), seconds: field(), sign: pick(['', '-']) },
+    symbolFace: flag(),
   });
 }
 
@@ -88,7 +90,7 @@ testNeeding('a field holds any text, and a malformed request is refused with its
   for (const text of awkward) {
     const state = { fields: { radians: text, toAdd: text, degrees: text, minutes: text, seconds: text, sign: text },
       figures: '7', options: { outputInDecimal: false, decimalDegrees: true, roundToMinutes: false, showPlusMinus: true },
-      format: { decimal: '.', group: ',', minus: '-' }, deg2RadFocusable: true };
+      format: { decimal: '.', group: ',', minus: '-' }, deg2RadFocusable: true, symbolFace: false };
     assert.deepEqual(engine.run('move', state).fields.sign, text);
     assert.deepEqual(engine.run('add', state).fields.degrees, text);
   }

@@ -6,7 +6,7 @@
 /** @typedef {{outputInDecimal: boolean, decimalDegrees: boolean, roundToMinutes: boolean, showPlusMinus: boolean}} Options */
 /** @typedef {{decimal: string, group: string, minus: string}} NumberFormat */
 /**
- * @typedef {{fields: Fields, paneLine: string, paneCommas: boolean,
+ * @typedef {{fields: Fields, signSeen: string, signHeard: string, paneLine: string, paneCommas: boolean,
  *   message: {text: string, title: string, style: number} | null, focus: string}} Outcome
  */
 /**
@@ -25,7 +25,7 @@
 
 /**
  * @typedef {{fields: Fields, figures: string, options: Options, format: NumberFormat,
- *   deg2RadFocusable: boolean}} State
+ *   deg2RadFocusable: boolean, symbolFace: boolean}} State
  */
 
 const FIELD_ORDER = /** @type {const} */ (['radians', 'toAdd', 'degrees', 'minutes', 'seconds', 'sign']);
@@ -127,7 +127,8 @@ export function Request(command, state) {
     ['roundToMinutes', flag(options.roundToMinutes)], ['showPlusMinus', flag(options.showPlusMinus)],
     ['deg2RadFocusable', flag(state.deg2RadFocusable)],
     ['decimal', format.decimal], ['group', format.group], ['minus', format.minus],
-    ...FIELD_ORDER.map((name) => /** @type {[string, string]} */ ([name, state.fields[name]]))]);
+    ...FIELD_ORDER.map((name) => /** @type {[string, string]} */ ([name, state.fields[name]])),
+    ['symbolFace', flag(state.symbolFace)]]);
 }
 
 export class Engine {
@@ -181,7 +182,8 @@ export class Engine {
     const fields = /** @type {Fields} */ (Object.fromEntries(FIELD_ORDER.map((name) => [name, get(name)])));
     const style = get('messageStyle');
     return {
-      fields, paneLine: get('paneLine'), paneCommas: get('paneCommas') === '1', focus: get('focus'),
+      fields, signSeen: get('signSeen'), signHeard: get('signHeard'),
+      paneLine: get('paneLine'), paneCommas: get('paneCommas') === '1', focus: get('focus'),
       message: style ? { text: get('messageText'), title: get('messageTitle'), style: Number(style) } : null,
     };
   }

@@ -78,7 +78,6 @@ function NewControl(c, page) {
       const heard = document.createElement('span');
       heard.className = 'visually-hidden';
       heard.id = `${c.name}Spoken`;
-      heard.textContent = 'Sign: none';
       element.append(seen, heard);
       break;
     }
@@ -292,8 +291,8 @@ export class MainPanel {
     };
   }
 
-  /** @param {Fields} fields */
-  writeFields(fields) {
+  /** @param {Outcome} outcome */
+  writeFields({ fields, signSeen, signHeard }) {
     const names = { txbRadians: fields.radians, txbToAdd: fields.toAdd, txbDegrees: fields.degrees,
       txbMinutes: fields.minutes, txbSeconds: fields.seconds };
     for (const [name, text] of Object.entries(names)) {
@@ -302,8 +301,8 @@ export class MainPanel {
     const sign = this.$('lblSign');
     sign.dataset.caption = fields.sign;
     const [seen, heard] = sign.children;
-    seen.textContent = this.symbolFace ? fields.sign.replaceAll('-', '\u2212') : fields.sign;
-    heard.textContent = fields.sign ? 'Sign: minus' : 'Sign: none';
+    seen.textContent = signSeen;
+    heard.textContent = signHeard;
   }
 
   /** @param {string} command */
@@ -317,7 +316,7 @@ export class MainPanel {
       ShowMessage({ text: String(/** @type {Error} */ (error).message), title: this.page.title, style: 48 }, () => {});
       return;
     }
-    this.writeFields(outcome.fields);
+    this.writeFields(outcome);
     this.apply(outcome);
   }
 
@@ -334,6 +333,7 @@ export class MainPanel {
       },
       format: this.format,
       deg2RadFocusable: !deg2Rad.disabled && deg2Rad.offsetParent !== null,
+      symbolFace: this.symbolFace,
     });
   }
 
