@@ -196,6 +196,7 @@ async function AssertLayout(page, how) {
   assert.deepEqual(await LayoutProblems(page), [], `${how}, with a message`);
   await page.keyboard.press('Enter');
   await page.getByRole('button', { name: 'Help' }).click();
+  await page.getByRole('textbox', { name: 'Help for Orvanel' }).waitFor(); // shown once read
   const help = await page.locator('#frmView').boundingBox();
   assert.ok(help && help.x >= 0 && help.x + help.width <= (await page.evaluate(() => document.documentElement.clientWidth)) + 0.5,
     `${how}: Help fits the width`);
@@ -262,24 +263,22 @@ testNeeding('the copy button follows the selection however it is made; a greyed 
   const page = await open();
   const pane = page.getByRole('textbox', { name: 'Results' });
   // The caption follows selectionchange, which the browser sends a moment after the change.
-  const caption = async () => {
-    await page.waitForTimeout(50);
-    return page.locator('#cmdCopyOutput').textContent();
-  };
+  const caption = (/** @type {string} */ text) => page.waitForFunction(
+    (/** @type {string} */ t) => document.getElementById('cmdCopyOutput')?.textContent === t, text, { timeout: 2000 });
   const clipboard = () => page.evaluate(() => navigator.clipboard.readText());
   await enter(page, 'Radians', '2');
   await pane.click();
   await page.keyboard.press('Control+A');
-  assert.equal(await caption(), 'Copy selected text to clipboard');
+  await caption('Copy selected text to clipboard');
   await pane.click({ position: { x: 30, y: 6 } }); // a click inside the selection ends it
-  assert.equal(await caption(), 'Copy to clipboard');
+  await caption('Copy to clipboard');
   await page.keyboard.press('Control+Home');
   await page.keyboard.press('Shift+ArrowRight');
   await page.keyboard.press('Shift+ArrowRight');
-  assert.equal(await caption(), 'Copy selected text to clipboard');
+  await caption('Copy selected text to clipboard');
   await page.getByRole('button', { name: 'Copy selected text to clipboard' }).click();
   assert.equal(await clipboard(), '1.');
-  assert.equal(await caption(), 'Copy to clipboard');
+  await caption('Copy to clipboard');
 
   await page.getByRole('textbox', { name: 'Radians' }).focus();
   await page.getByRole('radio', { name: 'minutes' }).click({ force: true }); // greyed at start
@@ -323,6 +322,7 @@ testNeeding('axe-core finds no violation at 390 and 1280 px: at start-up, with a
     assert.deepEqual(await violations(), [], `${width} px, a message`);
     await page.keyboard.press('Enter');
     await page.getByRole('button', { name: 'Help' }).click();
+    await page.getByRole('textbox', { name: 'Help for Orvanel' }).waitFor();
     assert.deepEqual(await violations(), [], `${width} px, Help`);
     await page.context().close();
   }
