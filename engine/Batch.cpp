@@ -90,17 +90,15 @@ Result ConvertToDecimalDegrees(const Job& job, std::string_view input, bool valu
         return Refusal(ProblemText(angle.problem));
     }
     const EntryFields& f = angle.fields;
-    if (BeyondFullTurn(f)) {
-        // The fields are each in range, but a decimal-degree result must be too: deg2dms
-        // reads back at most 360°.
+    std::optional<std::string> value = DecimalDegreesText(f, DecimalsOf(job), HasComma(f.degrees));
+    if (!value) { // each part in range, the whole more than a full turn
         return Refusal(ProblemText(AngleProblem::DegreesOutOfRange));
     }
-    const auto part = [](const std::string& text) { return text.empty() ? "0" : text; };
-    std::string value = DecimalDegreesText(f, DecimalsOf(job), angle.degreesComma);
     if (valueOnly) {
-        return {std::move(value), "", 0};
+        return {std::move(*value), "", 0};
     }
-    return {DegreeText(f.sign, part(f.degrees), part(f.minutes), part(f.seconds)) + " = " + value,
+    const auto part = [](const std::string& text) { return text.empty() ? "0" : text; };
+    return {DegreeText(f.sign, part(f.degrees), part(f.minutes), part(f.seconds)) + " = " + *value,
             "", 0};
 }
 
@@ -215,7 +213,7 @@ bool Runner::afterFeed() {
         m_out.clear(); // --strict: nothing after the refused cell
         return false;
     }
-    return m_job.eachLineAtOnce ? finish() : m_out.size() < kBlock || handOn();
+    return pass();
 }
 
 std::optional<std::string> Runner::convert(long line, int column, std::string_view cell) {
@@ -233,16 +231,7 @@ std::optional<std::string> Runner::convert(long line, int column, std::string_vi
 
 void Runner::problem(long line, int column, std::string_view cell, std::string_view why,
                      bool failed) {
-    std::string message = m_source + " " + std::to_string(line);
-    if (column > 0) {
-        message += ": column " + std::to_string(column);
-    }
-    if (!cell.empty()) {
-        message += ": \"" + Echo(cell) + "\"";
-    }
-    message += ": ";
-    message += why;
-    m_sink.refuse(message);
+    tell(m_source, line, column, cell.empty() ? std::nullopt : std::optional(cell), why);
     (failed ? m_failed : m_refused) = true;
     m_stop = m_stop || (m_job.strict && !failed);
 }
@@ -271,27 +260,35 @@ bool Runner::give(const Result& result, std::string_view where, long number,
 bool Runner::refuse(std::string_view where, long number, std::string_view input,
                     std::string_view why, int column) {
     m_refused = true;
+    tell(where, number, column, input, why);
+    return !m_job.strict;
+}
+
+// "where N[: column C][: \"input\"]: why", the input quoted short and visible.
+void Runner::tell(std::string_view where, long number, int column,
+                  std::optional<std::string_view> input, std::string_view why) {
     std::string message(where);
-    message += ' ';
-    message += std::to_string(number);
+    message += ' ' + std::to_string(number);
     if (column > 0) {
         message += ": column " + std::to_string(column);
     }
-    message += ": \"";
-    message += Echo(input);
-    message += "\": ";
+    if (input) {
+        message += ": \"" + Echo(*input) + '"';
+    }
+    message += ": ";
     message += why;
     m_sink.refuse(message);
-    return !m_job.strict;
 }
 
 bool Runner::emit(std::string_view line) {
     m_out += line;
     m_out += m_end;
-    if (m_job.eachLineAtOnce) {
-        return finish();
-    }
-    return m_out.size() < kBlock || handOn();
+    return pass();
+}
+
+// Hands on what is held: at once where each line must go at once, else in blocks.
+bool Runner::pass() {
+    return m_job.eachLineAtOnce ? finish() : m_out.size() < kBlock || handOn();
 }
 
 bool Runner::handOn() {

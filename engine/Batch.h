@@ -86,7 +86,10 @@ class Runner : private csv::Handler {
     std::optional<std::string> convert(long line, int column, std::string_view cell) override;
     void problem(long line, int column, std::string_view cell, std::string_view why,
                  bool failed) override;
+    void tell(std::string_view where, long number, int column,
+              std::optional<std::string_view> input, std::string_view why);
     bool emit(std::string_view line);
+    bool pass();
     bool handOn();
 
     const Job& m_job;

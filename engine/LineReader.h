@@ -36,11 +36,7 @@ class LineReader {
                 continue;
             }
             keep(rest);
-            const bool goOn = m_overflow ? onLine(std::string_view(m_held).substr(0, kLongestLine), true)
-                                         : hand(m_held, onLine);
-            m_held.clear();
-            m_overflow = false;
-            if (!goOn) {
+            if (!handHeld(onLine)) {
                 return false;
             }
         }
@@ -49,9 +45,12 @@ class LineReader {
 
     // The last line, when the input does not end with a line end.
     template <class OnLine> bool finish(OnLine&& onLine) {
-        if (m_held.empty() && !m_overflow) {
-            return true;
-        }
+        return (m_held.empty() && !m_overflow) || handHeld(onLine);
+    }
+
+  private:
+    // Hands on the line held so far, the head of an over-long one flagged, and forgets it.
+    template <class OnLine> bool handHeld(OnLine& onLine) {
         const bool goOn = m_overflow ? onLine(std::string_view(m_held).substr(0, kLongestLine), true)
                                      : hand(m_held, onLine);
         m_held.clear();
@@ -59,7 +58,6 @@ class LineReader {
         return goOn;
     }
 
-  private:
     template <class OnLine> static bool hand(std::string_view line, OnLine& onLine) {
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);

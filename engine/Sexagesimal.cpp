@@ -1,5 +1,6 @@
 #include "Sexagesimal.h"
 
+#include "Decimal.h"
 #include "Numbers.h"
 #include "Rad2Deg.h"
 #include "StrProc.h"
@@ -43,17 +44,9 @@ Scaled ScaledOf(std::string_view number) {
     return value;
 }
 
-// 10^n for n from 0 to 19.
+// 10^n as a whole number, n from 0 to 18 (exact in a double).
 std::uint64_t PowerOf10(int n) {
-    static constexpr auto kPowers = [] {
-        std::array<std::uint64_t, 20> powers{};
-        powers[0] = 1;
-        for (std::size_t i = 1; i < powers.size(); ++i) {
-            powers[i] = powers[i - 1] * 10;
-        }
-        return powers;
-    }();
-    return kPowers[static_cast<std::size_t>(n)];
+    return static_cast<std::uint64_t>(PowerOfTen(n));
 }
 
 // Big-endian decimal digits times a small whole number.
@@ -87,44 +80,16 @@ std::string Plus(std::string_view a, std::string_view b) {
     return sum;
 }
 
-// The whole part of digits / 10^cut, and how the rest compares with one half: -1, 0 or 1.
-struct Cut {
-    std::string_view whole;
-    int restAgainstHalf = -1;
-};
-
-Cut CutAt(std::string_view digits, std::size_t cut) {
-    if (cut == 0) {
-        return {digits, -1};
-    }
-    if (cut > digits.size()) {
-        return {{}, -1}; // below 0.1
-    }
-    const std::string_view rest = digits.substr(digits.size() - cut);
-    const bool more = rest.find_first_not_of('0', 1) != std::string_view::npos;
-    return {digits.substr(0, digits.size() - cut),
-            rest[0] != '5' ? (rest[0] < '5' ? -1 : 1) : (more ? 1 : 0)};
-}
-
-// Whole digits as a number; the callers' values are within 360° in units of 10^-12".
-std::uint64_t WholeOf(std::string_view digits) {
-    std::uint64_t value = 0;
-    for (char c : digits) {
-        value = value * 10 + static_cast<std::uint64_t>(c - '0');
-    }
-    return value;
-}
-
 // value * factor * 10^decimals, rounded half to even to a whole number.
 std::uint64_t RoundedUnits(const Scaled& value, unsigned factor, int decimals) {
-    std::string digits = Times(value.digits, factor);
-    const long cut = value.scale - decimals;
-    if (cut < 0) {
-        digits.append(static_cast<std::size_t>(-cut), '0');
+    Decimal product{Times(value.digits, factor), 0};
+    product.exponent = static_cast<int>(static_cast<long>(product.digits.size()) - value.scale + decimals);
+    const Decimal whole = RoundedDecimal(product, product.exponent); // no digit after the point
+    std::uint64_t units = 0;
+    for (char c : whole.digits) {
+        units = units * 10 + static_cast<std::uint64_t>(c - '0');
     }
-    const Cut split = CutAt(digits, cut > 0 ? static_cast<std::size_t>(cut) : 0);
-    const std::uint64_t whole = WholeOf(split.whole);
-    return whole + (split.restAgainstHalf > 0 || (split.restAgainstHalf == 0 && whole % 2 == 1));
+    return whole.digits.empty() ? 0 : units * PowerOf10(whole.exponent - static_cast<int>(whole.digits.size()));
 }
 
 // `units` of 10^-decimals as fixed-point text: 123, 2 gives "1.23"; 5, 2 gives "0.05".
@@ -206,6 +171,13 @@ std::optional<std::uint64_t> SmallArcSeconds(const EntryFields& fields, int& sca
            s->units * PowerOf10(scale - s->decimals);
 }
 
+// A quotient by 3600 rounded half to even, by its remainder and whether anything nonzero
+// follows that remainder.
+std::uint64_t RoundedQuotient(std::uint64_t quotient, std::uint64_t remainder, bool tail) {
+    const std::uint64_t twice = 2 * remainder;
+    return quotient + (twice > 3600 || (twice == 3600 && (tail || quotient % 2 == 1)));
+}
+
 // Whole units of 10^-decimals of degrees from arc seconds * 10^scale, rounded half to even.
 std::uint64_t DegreeUnits(std::uint64_t seconds, int scale, int decimals) {
     bool tail = false;
@@ -215,28 +187,25 @@ std::uint64_t DegreeUnits(std::uint64_t seconds, int scale, int decimals) {
         tail = seconds % PowerOf10(scale - decimals) != 0;
         seconds /= PowerOf10(scale - decimals);
     }
-    const std::uint64_t quotient = seconds / 3600;
-    const std::uint64_t twice = 2 * (seconds % 3600);
-    return quotient + (twice > 3600 || (twice == 3600 && (tail || quotient % 2 == 1)));
+    return RoundedQuotient(seconds / 3600, seconds % 3600, tail);
 }
 
 } // namespace
 
-bool BeyondFullTurn(const EntryFields& fields) {
-    int scale = 0;
-    if (const auto seconds = SmallArcSeconds(fields, scale)) {
-        return *seconds > 1296000 * PowerOf10(scale);
-    }
-    return Beyond(ArcSeconds(fields), "1296000");
-}
-
-std::string DecimalDegreesText(const EntryFields& fields, int decimals, bool comma) {
+std::optional<std::string> DecimalDegreesText(const EntryFields& fields, int decimals, bool comma) {
+    const std::string_view minus = fields.sign == "-" ? "-" : "";
     int smallScale = 0;
     if (const auto seconds = SmallArcSeconds(fields, smallScale)) {
+        if (*seconds > 1296000 * PowerOf10(smallScale)) {
+            return std::nullopt;
+        }
         const std::uint64_t units = DegreeUnits(*seconds, smallScale, decimals);
-        return (fields.sign == "-" && units != 0 ? "-" : "") + FixedOf(units, decimals, comma);
+        return std::string(units != 0 ? minus : "") + FixedOf(units, decimals, comma);
     }
     const Scaled arcSeconds = ArcSeconds(fields);
+    if (Beyond(arcSeconds, "1296000")) {
+        return std::nullopt;
+    }
     const std::string& seconds = arcSeconds.digits;
     const long scale = arcSeconds.scale;
 
@@ -246,8 +215,8 @@ std::string DecimalDegreesText(const EntryFields& fields, int decimals, bool com
     if (shift > 0) {
         dividend.append(static_cast<std::size_t>(shift), '0');
     }
-    const std::size_t tail = shift < 0 ? static_cast<std::size_t>(-shift) : 0;
-    const std::size_t headSize = dividend.size() > tail ? dividend.size() - tail : 0;
+    const std::size_t tailSize = shift < 0 ? static_cast<std::size_t>(-shift) : 0;
+    const std::size_t headSize = dividend.size() > tailSize ? dividend.size() - tailSize : 0;
     std::uint64_t quotient = 0;
     unsigned remainder = 0;
     for (std::size_t i = 0; i < headSize; ++i) {
@@ -256,13 +225,9 @@ std::string DecimalDegreesText(const EntryFields& fields, int decimals, bool com
         remainder %= 3600;
     }
     // What is left is (remainder + the tail's fraction) / 3600, against one half.
-    const bool tailAboveZero =
-        dividend.find_first_not_of('0', headSize) != std::string::npos;
-    const bool up = 2 * remainder > 3600 ||
-                    (2 * remainder == 3600 && (tailAboveZero || quotient % 2 == 1));
-    quotient += up;
-    const bool minus = fields.sign == "-" && quotient != 0;
-    return (minus ? "-" : "") + FixedOf(quotient, decimals, comma);
+    const bool tail = dividend.find_first_not_of('0', headSize) != std::string::npos;
+    const std::uint64_t units = RoundedQuotient(quotient, remainder, tail);
+    return std::string(units != 0 ? minus : "") + FixedOf(units, decimals, comma);
 }
 
 DecimalDegrees ReadDecimalDegrees(std::string_view text) {

@@ -6,6 +6,7 @@
 #include "AngleEntry.h"
 #include "WholeAngle.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,13 +15,11 @@ namespace orvanel {
 // The most decimals either way: 10^-12 of a second of arc is far below any instrument.
 inline constexpr int kMostDecimals = 12;
 
-// Whether an angle that ReadWholeAngle read is more than a full turn in all: 359.5° 59'.
-bool BeyondFullTurn(const EntryFields& fields);
-
 // Decimal degrees of an angle that ReadWholeAngle read within its limits, with `decimals`
 // decimals and "," as the point when `comma`: "45.500000", "-33.865000". A result that rounds
-// to zero has no minus.
-std::string DecimalDegreesText(const EntryFields& fields, int decimals, bool comma);
+// to zero has no minus. Nothing for an angle of more than a full turn in all (359.5° 59'),
+// which deg2dms could not read back.
+std::optional<std::string> DecimalDegreesText(const EntryFields& fields, int decimals, bool comma);
 
 // A decimal-degree value as typed: a number as people write one, with a leading sign or a
 // hemisphere (letter or word) before or after it and a degree mark after it: "36.952778",

@@ -349,7 +349,6 @@ WholeAngle ReadWholeAngle(std::string_view text, AngleLimits limits) {
     fields.minutes = std::move(parts.parts()[1]);
     fields.seconds = std::move(parts.parts()[2]);
     fields.sign = direction.negative ? "-" : "";
-    angle.degreesComma = HasComma(fields.degrees);
     return angle;
 }
 

@@ -34,7 +34,6 @@ enum class AngleLimits { EntryFields, BelowSixty };
 struct WholeAngle {
     EntryFields fields; // degrees, minutes, seconds (empty when not given) and the sign
     AngleProblem problem = AngleProblem::None;
-    bool degreesComma = false; // the degrees field chooses the result's separator
     explicit operator bool() const { return problem == AngleProblem::None; }
 };
 

@@ -119,6 +119,24 @@ inline constexpr std::array<Placed, 29> kReadingOrder = {{
     {"txbOutput", "results", 2, 19},
 }};
 
+// How each entry field is used: whether it takes a minus (a phone then needs a keyboard that
+// has one), the command its Enter runs (empty for none), and the control that describes it to
+// a screen reader (the sign stands before the degrees).
+struct FieldUse {
+    std::string_view name;
+    bool takesMinus;
+    std::string_view enterCommand;
+    std::string_view describedBy = {};
+};
+
+inline constexpr std::array<FieldUse, 5> kFieldUses = {{
+    {"txbRadians", true, "rad2deg"},
+    {"txbToAdd", true, ""},
+    {"txbDegrees", false, "deg2rad", "lblSign"},
+    {"txbMinutes", false, "deg2rad"},
+    {"txbSeconds", false, "deg2rad"},
+}};
+
 // The control of that name; the table holds every name the windows ask for.
 constexpr const Control& Find(std::string_view name) {
     for (const Control& control : kMainControls) {

@@ -1,5 +1,6 @@
 #pragma once
-// What the text viewer says when its file cannot be shown, in the window and in the page.
+// The text viewer as the Help command shows it, and what it says when its file cannot be
+// shown, in the window and in the page.
 
 #include "Outcome.h"
 
@@ -8,6 +9,9 @@
 #include <string_view>
 
 namespace orvanel {
+
+// The viewer's title, and its text's name for a screen reader, when it shows the help text.
+inline constexpr std::string_view kHelpTitle = "Help for Orvanel";
 
 // The platform's number and description of a failed read, by its cause.
 struct FileError {

@@ -183,8 +183,9 @@ std::optional<Outcome> Run(Request& request) {
 constexpr const char* kFocusNames[] = {"",           "txbRadians", "txbToAdd",  "txbDegrees",
                                        "txbMinutes", "txbSeconds", "cmdDeg2Rad"};
 
-// The answer: the fields, the sign as seen and heard, the pane's line, 1 when the pane turns its points to commas, the
-// message's text, title and style (empty without a message), the control to focus.
+// The answer: the fields, the sign as seen and heard, the pane's line, 1 when the pane turns
+// its points to commas, the message's text, title and style (empty without a message), the
+// control to focus.
 std::string Answer(const Request& request, const Outcome& outcome) {
     const EntryFields& f = request.fields;
     const Message message = outcome.message.value_or(Message{});
@@ -242,20 +243,19 @@ std::string_view AccessibleName(const layout::Control& control) {
     return control.names;
 }
 
-// The keyboard a phone shows for a field: digits and the decimal separator for the degrees,
-// minutes and seconds; for the radians and the second value, which take a minus, the text
-// keyboard, as the decimal pad lacks the minus (and a Return key) on some phones. Its Enter key
-// says "go" where Enter converts.
-std::string Keyboard(const layout::Control& control) {
-    if (control.kind != layout::Kind::Field) {
-        return {};
+// How a field is typed into: the keyboard a phone shows (digits and the decimal separator,
+// or the text keyboard for a field that takes a minus, as the decimal pad lacks the minus and
+// a Return key on some phones), what its Enter runs and says, what describes it.
+std::string FieldUseJson(std::string_view name) {
+    for (const layout::FieldUse& use : layout::kFieldUses) {
+        if (use.name == name) {
+            return ",\"inputMode\":" + JsonText(use.takesMinus ? "text" : "decimal") +
+                   ",\"enterCommand\":" + JsonText(use.enterCommand) +
+                   ",\"enterKey\":" + JsonText(use.enterCommand.empty() ? "done" : "go") +
+                   ",\"describedBy\":" + JsonText(use.describedBy);
+        }
     }
-    const bool signed_ = control.name == "txbRadians" || control.name == "txbToAdd";
-    const bool converts = control.name != "txbToAdd";
-    // The sign stands before the degrees: a screen reader hears it with that field.
-    const std::string described = control.name == "txbDegrees" ? ",\"describedBy\":\"lblSign\"" : "";
-    return std::string(",\"inputMode\":") + (signed_ ? "\"text\"" : "\"decimal\"") +
-           ",\"enterKey\":" + (converts ? "\"go\"" : "\"done\"") + described;
+    return {};
 }
 
 // What the page is built from: the product's texts, the precision list, and the window's
@@ -271,6 +271,7 @@ std::string PageDescription() {
         json += (figures > kFewestFigures ? "," : "") + std::to_string(figures);
     }
     json += "],\"startFigures\":" + std::to_string(kStartFigures);
+    json += ",\"helpTitle\":" + JsonText(kHelpTitle);
     json += ",\"copy\":{\"caption\":" + JsonText(kCopyCaption) +
             ",\"selectionCaption\":" + JsonText(kCopySelectionCaption) + "}";
     // What the viewer says when the help text cannot be fetched: missing (404), or not reached.
@@ -301,7 +302,7 @@ std::string PageDescription() {
                 ",\"caption\":" + JsonText(c.caption) +
                 ",\"labels\":" + JsonText(c.kind == Kind::Label ? c.names : "") +
                 ",\"accessibleName\":" + JsonText(AccessibleName(c)) +
-                ",\"maxLength\":" + std::to_string(c.maxLength) + Keyboard(c) + "}";
+                ",\"maxLength\":" + std::to_string(c.maxLength) + FieldUseJson(c.name) + "}";
     }
     return json + "]}";
 }

@@ -1,5 +1,6 @@
 #include "HelpCommand.h"
 
+#include "ViewerMessages.h"
 #include "frmView.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,7 @@ void ShowHelp(frmView& viewer, const QWidget& mainWindow, const QString& helpPat
         viewer.resize(main.size() - frame);
     }
     viewer.strFilename = helpPath;
-    viewer.setWindowTitle(QStringLiteral("Help for Orvanel"));
+    viewer.setWindowTitle(QString::fromUtf8(kHelpTitle.data(), static_cast<qsizetype>(kHelpTitle.size())));
     viewer.blnCopyToClipboardInvisible = true;
     viewer.setWindowIcon(mainWindow.windowIcon());
     viewer.show();

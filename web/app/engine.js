@@ -11,13 +11,13 @@
  */
 /**
  * @typedef {{name: string, kind: string, group: string, unit: number, caption: string, labels: string,
- *   accessibleName: string, maxLength: number, inputMode?: string, enterKey?: string,
- *   describedBy?: string}} Control
+ *   accessibleName: string, maxLength: number, inputMode?: string, enterCommand?: string,
+ *   enterKey?: string, describedBy?: string}} Control
  */
 /**
  * @typedef {{title: string, notice: string, url: string,
  *   figures: number[], startFigures: number,
- *   copy: {caption: string, selectionCaption: string},
+ *   helpTitle: string, copy: {caption: string, selectionCaption: string},
  *   groups: {name: string, frame: boolean, column: number}[],
  *   helpErrors: {missing: Message, other: Message, empty: Message},
  *   controls: Control[]}} PageDescription

@@ -69,8 +69,8 @@ function NewControl(c, page) {
       break;
     }
     case 'sign': {
-      // Seen: the sign itself; heard, as the window's label is: "Sign: minus" or "Sign: none".
-      // The Degrees field is described by it; a change of sign is announced by the handler that
+      // Two texts from the engine: the sign as seen, and as a screen reader says it. A field the
+      // model names is described by it; a change of sign is announced by the handler that
       // made it, so that a conversion is heard once, as its result line.
       element = document.createElement('span');
       const seen = document.createElement('span');
@@ -210,8 +210,9 @@ export class MainPanel {
       const control = /** @type {HTMLInputElement | null} */ (label ? label.control : target.closest(FOCUSABLE));
       if (!control || control.disabled) e.preventDefault();
     });
-    const conversions = { txbRadians: 'rad2deg', txbDegrees: 'deg2rad', txbMinutes: 'deg2rad', txbSeconds: 'deg2rad' };
-    for (const [name, command] of Object.entries(conversions)) this.wireEnter(this.$(name), command);
+    for (const { name, enterCommand } of this.page.controls) {
+      if (enterCommand) this.wireEnter(this.$(name), enterCommand);
+    }
   }
 
   // Enter converts when it is released in the field it was pressed in, as in the window.
@@ -234,6 +235,8 @@ export class MainPanel {
     this.startUpCompleted = false;
     document.title = this.page.title;
     byId('caption').textContent = this.page.title;
+    byId('viewCaption').textContent = this.page.helpTitle;
+    byId('txbText1').setAttribute('aria-label', this.page.helpTitle);
     this.setDefaultOptions();
     this.updateCopyButton();
     this.$('txbRadians').value = '1';
@@ -307,11 +310,10 @@ export class MainPanel {
 
   /** @param {string} command */
   runCommand(command) {
-    const deg2Rad = this.$('cmdDeg2Rad');
     /** @type {Outcome} */
     let outcome;
     try {
-      outcome = this.runEngine(command, deg2Rad);
+      outcome = this.engine.run(command, this.state());
     } catch (error) { // the engine could not read the request: said, and nothing is changed
       ShowMessage({ text: String(/** @type {Error} */ (error).message), title: this.page.title, style: 48 }, () => {});
       return;
@@ -320,9 +322,10 @@ export class MainPanel {
     this.apply(outcome);
   }
 
-  /** @param {string} command @param {HTMLButtonElement} deg2Rad @returns {Outcome} */
-  runEngine(command, deg2Rad) {
-    return this.engine.run(command, {
+  /** @returns {import('./engine.js').State} the controls as the engine reads them */
+  state() {
+    const deg2Rad = this.$('cmdDeg2Rad');
+    return {
       fields: this.readFields(),
       figures: this.figures,
       options: {
@@ -334,7 +337,7 @@ export class MainPanel {
       format: this.format,
       deg2RadFocusable: !deg2Rad.disabled && deg2Rad.offsetParent !== null,
       symbolFace: this.symbolFace,
-    });
+    };
   }
 
   /** @param {Outcome} outcome */
@@ -365,7 +368,7 @@ export class MainPanel {
   }
 
   updateCopyButton() {
-    const selected = this.pane.selection() !== '';
+    const selected = this.pane.hasSelection();
     const { copy } = this.page;
     const button = this.$('cmdCopyOutput');
     const caption = selected ? copy.selectionCaption : copy.caption;

@@ -18,11 +18,15 @@ export class Pane {
     return this.element.innerText.replace(/\n?$/, this.element.textContent ? '\n' : '');
   }
 
+  /** Whether text in the pane is selected: asked at every caret step, so it reads no text. */
+  hasSelection() {
+    const selection = document.getSelection();
+    return Boolean(selection && !selection.isCollapsed && this.element.contains(selection.anchorNode));
+  }
+
   /** The text selected in the pane, or nothing. */
   selection() {
-    const selection = document.getSelection();
-    if (!selection || selection.isCollapsed || !this.element.contains(selection.anchorNode)) return '';
-    return selection.toString();
+    return this.hasSelection() ? String(document.getSelection()) : '';
   }
 
   /** @param {string} line @param {boolean} pointsToCommas */
