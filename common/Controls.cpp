@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include "MainWindow.h"
 #include "Outcome.h"
 #include "Twips.h"
 
@@ -68,8 +69,8 @@ CopyButton::CopyButton(QWidget* parent, int widthTwips, int selectionWidthTwips)
 }
 
 void CopyButton::showSelection(bool hasSelection) {
-    setText(hasSelection ? QStringLiteral("Copy selected text to clipboard")
-                         : QStringLiteral("Copy to clipboard"));
+    const std::string_view caption = window::CopyButtonFor(hasSelection).caption;
+    setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
     resize(Px(hasSelection ? m_selectionWidthTwips : m_widthTwips), height());
     repaint();
 }

@@ -18,7 +18,16 @@ struct Message {
 
 // Controls an operation may hand the focus to. A text field gets it with the caret at the end
 // of its text.
-enum class FocusTarget { Unchanged, Radians, ToAdd, Degrees, Minutes, Seconds, Deg2RadButton };
+enum class FocusTarget {
+    Unchanged,
+    Radians,
+    ToAdd,
+    Degrees,
+    Minutes,
+    Seconds,
+    Deg2RadButton,
+    Rad2DegButton
+};
 
 struct Outcome {
     std::optional<Message> message;             // shown after the fields are written

@@ -10,6 +10,7 @@
 // went. A request that is not made so gets the answer "error" with the reason.
 #include "Calculator.h"
 #include "MainLayout.h"
+#include "MainWindow.h"
 #include "ProductConstants.h"
 #include "SignLabelTexts.h"
 #include "StrProc.h"
@@ -94,23 +95,81 @@ void Append(std::string& out, std::string_view key, std::string_view value) {
     out += value;
 }
 
-// The request's keys: the command, the list entry chosen (empty before the first choice), the
-// four option states (1 or 0), whether "Degrees to radians" can take the focus, the regional
-// decimal separator, group separator and minus sign, the fields, and whether the sign label
-// draws a minus sign (1 once Change sign was pressed).
-constexpr std::array<std::string_view, 17> kRequestKeys = {
-    "command",      "figures",  "outputInDecimal", "decimalDegrees", "roundToMinutes",
-    "showPlusMinus", "deg2RadFocusable", "decimal",  "group",          "minus",
-    "radians",      "toAdd",    "degrees",         "minutes",        "seconds",
-    "sign",         "symbolFace"};
+// The window's state as entries: the flags, "1" or "0", that a request gives and its answer
+// gives back.
+struct Flag {
+    std::string_view key;
+    bool& (*of)(window::State&);
+};
+constexpr std::array<Flag, 12> kStateFlags = {{
+    {"outputInDecimal", [](window::State& s) -> bool& { return s.options.outputInDecimal.checked; }},
+    {"outputInDecimalEnabled", [](window::State& s) -> bool& { return s.options.outputInDecimal.enabled; }},
+    {"roundToMinutes", [](window::State& s) -> bool& { return s.options.roundToMinutes.checked; }},
+    {"roundToMinutesEnabled", [](window::State& s) -> bool& { return s.options.roundToMinutes.enabled; }},
+    {"decimalDegrees", [](window::State& s) -> bool& { return s.options.decimalDegrees.checked; }},
+    {"decimalDegreesEnabled", [](window::State& s) -> bool& { return s.options.decimalDegrees.enabled; }},
+    {"decimalMinutesEnabled", [](window::State& s) -> bool& { return s.options.decimalMinutesEnabled; }},
+    {"showPlusMinus", [](window::State& s) -> bool& { return s.options.showPlusMinus.checked; }},
+    {"symbolFace", [](window::State& s) -> bool& { return s.symbolFace; }},
+    {"startUpCompleted", [](window::State& s) -> bool& { return s.startUpCompleted; }},
+    {"paneHasSelection", [](window::State& s) -> bool& { return s.paneHasSelection; }},
+    {"deg2RadFocusable", nullptr}, // of the context, not the state
+}};
+
+struct Field {
+    std::string_view key;
+    std::string EntryFields::*of;
+};
+constexpr std::array<Field, 6> kFields = {{{"radians", &EntryFields::radians},
+                                           {"toAdd", &EntryFields::toAdd},
+                                           {"degrees", &EntryFields::degrees},
+                                           {"minutes", &EntryFields::minutes},
+                                           {"seconds", &EntryFields::seconds},
+                                           {"sign", &EntryFields::sign}}};
+
+// The request's other keys: the event, the list entry chosen (its figures; empty before the
+// first choice), whether "Radians to degrees" can take the focus, the regional decimal
+// separator, group separator and minus sign.
+constexpr std::array<std::string_view, 6> kOtherKeys = {"command", "figures", "rad2DegFocusable",
+                                                        "decimal", "group",   "minus"};
+
+// The user's events by name, in the order of window::Event.
+constexpr std::array<std::string_view, 12> kEvents = {
+    "load", "rad2deg", "deg2rad", "add", "sub", "move", "sign", "clear",
+    "decimalClick", "roundClick", "figures", "selection"};
 
 struct Request {
-    std::string_view command;
-    CalcSettings settings;
-    bool deg2RadFocusable = false;
-    EntryFields fields;
-    bool symbolFace = false;
+    window::Event event = window::Event::Load;
+    window::State state;
+    window::Context context;
 };
+
+std::vector<std::string_view> RequestKeys() {
+    std::vector<std::string_view> keys(kOtherKeys.begin(), kOtherKeys.end());
+    for (const Flag& flag : kStateFlags) {
+        keys.push_back(flag.key);
+    }
+    for (const Field& field : kFields) {
+        keys.push_back(field.key);
+    }
+    return keys;
+}
+
+std::string Flags(Entries& entries, Request& request) {
+    for (const Flag& flag : kStateFlags) {
+        const std::string_view value = entries[flag.key];
+        if (value != "0" && value != "1") {
+            return std::string(flag.key) + " is neither 0 nor 1";
+        }
+        (flag.of ? flag.of(request.state) : request.context.deg2RadFocusable) = value == "1";
+    }
+    const std::string_view rad2Deg = entries["rad2DegFocusable"];
+    if (rad2Deg != "0" && rad2Deg != "1") {
+        return "rad2DegFocusable is neither 0 nor 1";
+    }
+    request.context.rad2DegFocusable = rad2Deg == "1";
+    return {};
+}
 
 // The request in `bytes`, or why it is not one.
 std::string Parse(std::string_view bytes, Request& request) {
@@ -118,21 +177,24 @@ std::string Parse(std::string_view bytes, Request& request) {
     if (std::string wrong = Decode(bytes, entries); !wrong.empty()) {
         return wrong;
     }
+    const std::vector<std::string_view> keys = RequestKeys();
     for (const auto& [key, value] : entries) {
-        if (std::find(kRequestKeys.begin(), kRequestKeys.end(), key) == kRequestKeys.end()) {
+        if (std::find(keys.begin(), keys.end(), key) == keys.end()) {
             return "unknown key " + std::string(key);
         }
     }
-    for (std::string_view key : kRequestKeys) {
+    for (const std::string_view key : keys) {
         if (!entries.contains(key)) {
             return std::string(key) + " is missing";
         }
     }
-    for (std::string_view key : {"outputInDecimal", "decimalDegrees", "roundToMinutes",
-                                 "showPlusMinus", "deg2RadFocusable", "symbolFace"}) {
-        if (entries[key] != "0" && entries[key] != "1") {
-            return std::string(key) + " is neither 0 nor 1";
-        }
+    const auto event = std::find(kEvents.begin(), kEvents.end(), entries["command"]);
+    if (event == kEvents.end()) {
+        return "unknown command " + std::string(entries["command"]);
+    }
+    request.event = static_cast<window::Event>(event - kEvents.begin());
+    if (std::string wrong = Flags(entries, request); !wrong.empty()) {
+        return wrong;
     }
     const std::string_view figures = entries["figures"];
     int entry = 0;
@@ -140,64 +202,41 @@ std::string Parse(std::string_view bytes, Request& request) {
     if (!figures.empty() && (figures.size() != 1 || entry < kFewestFigures || entry > kMostFigures)) {
         return "figures is not a list entry";
     }
-    request.command = entries["command"];
-    CalcSettings& settings = request.settings;
-    settings.sigFigs = figures.empty() ? 0 : SigFigsOf(entry);
-    settings.options = {entries["outputInDecimal"] == "1", entries["decimalDegrees"] == "1",
-                        entries["roundToMinutes"] == "1", entries["showPlusMinus"] == "1"};
-    request.deg2RadFocusable = entries["deg2RadFocusable"] == "1";
-    request.symbolFace = entries["symbolFace"] == "1";
-    settings.format.decimalSeparator = entries["decimal"];
-    settings.format.groupSeparator = entries["group"];
-    settings.format.negativeSign = entries["minus"];
-    request.fields = {std::string(entries["radians"]), std::string(entries["toAdd"]),
-                      std::string(entries["degrees"]), std::string(entries["minutes"]),
-                      std::string(entries["seconds"]), std::string(entries["sign"])};
+    request.state.figuresEntry = figures.empty() ? -1 : entry - kFewestFigures;
+    NumberFormat& format = request.context.format;
+    format.decimalSeparator = entries["decimal"];
+    format.groupSeparator = entries["group"];
+    format.negativeSign = entries["minus"];
+    for (const Field& field : kFields) {
+        request.state.fields.*field.of = std::string(entries[field.key]);
+    }
     return {};
 }
 
-// The outcome of the request's command; nothing for a command there is none of.
-std::optional<Outcome> Run(Request& request) {
-    const std::string_view c = request.command;
-    EntryFields& fields = request.fields;
-    if (c == "rad2deg" || c == "deg2rad") {
-        return c == "rad2deg" ? ConvertRadiansToDegrees(fields, request.settings)
-                              : ConvertDegreesToRadians(fields, request.settings);
-    }
-    if (c == "add" || c == "sub" || c == "move") {
-        const auto index = c == "add"   ? PlusMinusIndex::Add
-                           : c == "sub" ? PlusMinusIndex::Subtract
-                                        : PlusMinusIndex::Move;
-        return PlusMinus(fields, index, request.settings);
-    }
-    if (c == "sign") {
-        return ChangeSign(fields, request.deg2RadFocusable);
-    }
-    if (c == "clear") {
-        ClearInput(fields);
-        return Outcome{};
-    }
-    return std::nullopt;
-}
+constexpr const char* kFocusNames[] = {"",           "txbRadians", "txbToAdd",   "txbDegrees",
+                                       "txbMinutes", "txbSeconds", "cmdDeg2Rad", "cmdRad2Deg"};
 
-constexpr const char* kFocusNames[] = {"",           "txbRadians", "txbToAdd",  "txbDegrees",
-                                       "txbMinutes", "txbSeconds", "cmdDeg2Rad"};
-
-// The answer: the fields, the sign as seen and heard, the pane's line, 1 when the pane turns
-// its points to commas, the message's text, title and style (empty without a message), the
-// control to focus.
-std::string Answer(const Request& request, const Outcome& outcome) {
-    const EntryFields& f = request.fields;
+// The answer: the window's new state (the fields, the flags, the list entry), the sign as seen
+// and heard, the copy button's caption, the pane's line, 1 when the pane turns its points to
+// commas, the message's text, title and style (empty without a message), the control to focus.
+std::string Answer(Request& request, const Outcome& outcome) {
+    window::State& state = request.state;
+    const EntryFields& f = state.fields;
     const Message message = outcome.message.value_or(Message{});
     std::string text;
-    Append(text, "radians", f.radians);
-    Append(text, "toAdd", f.toAdd);
-    Append(text, "degrees", f.degrees);
-    Append(text, "minutes", f.minutes);
-    Append(text, "seconds", f.seconds);
-    Append(text, "sign", f.sign);
-    Append(text, "signSeen", SignSeen(f.sign, request.symbolFace));
+    for (const Field& field : kFields) {
+        Append(text, field.key, f.*field.of);
+    }
+    for (const Flag& flag : kStateFlags) {
+        if (flag.of) {
+            Append(text, flag.key, flag.of(state) ? "1" : "0");
+        }
+    }
+    Append(text, "figures",
+           state.figuresEntry < 0 ? std::string() : std::to_string(kFewestFigures + state.figuresEntry));
+    Append(text, "signSeen", SignSeen(f.sign, state.symbolFace));
     Append(text, "signHeard", SignHeard(f.sign));
+    Append(text, "copyCaption", window::CopyButtonFor(state.paneHasSelection).caption);
     Append(text, "paneLine", outcome.paneLine);
     Append(text, "paneCommas", outcome.paneCommas ? "1" : "0");
     Append(text, "messageText", message.text);
@@ -258,6 +297,40 @@ std::string FieldUseJson(std::string_view name) {
     return {};
 }
 
+// Where a control's text, check mark and enabled state stand in the window's state: the keys
+// of their entries. The sign label's and the list's are shown in their own way.
+struct ControlState {
+    std::string_view name, text, checked, enabled;
+};
+constexpr std::array<ControlState, 10> kControlStates = {{
+    {"txbRadians", "radians", "", ""},
+    {"txbToAdd", "toAdd", "", ""},
+    {"txbDegrees", "degrees", "", ""},
+    {"txbMinutes", "minutes", "", ""},
+    {"txbSeconds", "seconds", "", ""},
+    {"chkDecimal", "", "outputInDecimal", "outputInDecimalEnabled"},
+    {"chkRoundToMinutes", "", "roundToMinutes", "roundToMinutesEnabled"},
+    {"optDecDegrees", "", "decimalDegrees", "decimalDegreesEnabled"},
+    {"optDecMinutes", "", "", "decimalMinutesEnabled"},
+    {"chkShowPlusMinus", "", "showPlusMinus", ""},
+}};
+
+std::string ControlStateJson(std::string_view name) {
+    for (const ControlState& keys : kControlStates) {
+        if (keys.name == name) {
+            std::string json = ",\"state\":{";
+            for (const auto& [what, key] : {std::pair{"text", keys.text}, {"checked", keys.checked},
+                                            {"enabled", keys.enabled}}) {
+                if (!key.empty()) {
+                    json += (json.ends_with('{') ? "\"" : ",\"") + std::string(what) + "\":" + JsonText(key);
+                }
+            }
+            return json + "}";
+        }
+    }
+    return {};
+}
+
 // What the page is built from: the product's texts, the precision list, and the window's
 // controls in the page's reading order, in their groups and columns.
 std::string PageDescription() {
@@ -270,10 +343,17 @@ std::string PageDescription() {
     for (int figures = kFewestFigures; figures <= kMostFigures; ++figures) {
         json += (figures > kFewestFigures ? "," : "") + std::to_string(figures);
     }
-    json += "],\"startFigures\":" + std::to_string(kStartFigures);
+    json += "]";
+    // What the model keeps that no control shows, as a window holds it before start-up.
+    window::State before;
+    json += ",\"kept\":[[\"figures\",\"\"]";
+    for (const std::string_view key : {"symbolFace", "startUpCompleted"}) {
+        const Flag& flag = *std::find_if(kStateFlags.begin(), kStateFlags.end(),
+                                         [key](const Flag& f) { return f.key == key; });
+        json += ",[" + JsonText(key) + (flag.of(before) ? ",\"1\"]" : ",\"0\"]");
+    }
+    json += "]";
     json += ",\"helpTitle\":" + JsonText(kHelpTitle);
-    json += ",\"copy\":{\"caption\":" + JsonText(kCopyCaption) +
-            ",\"selectionCaption\":" + JsonText(kCopySelectionCaption) + "}";
     // What the viewer says when the help text cannot be fetched: missing (404), or not reached.
     const auto messageJson = [](const Message& m) {
         return "{\"text\":" + JsonText(m.text) + ",\"title\":" + JsonText(m.title) +
@@ -302,7 +382,8 @@ std::string PageDescription() {
                 ",\"caption\":" + JsonText(c.caption) +
                 ",\"labels\":" + JsonText(c.kind == Kind::Label ? c.names : "") +
                 ",\"accessibleName\":" + JsonText(AccessibleName(c)) +
-                ",\"maxLength\":" + std::to_string(c.maxLength) + FieldUseJson(c.name) + "}";
+                ",\"maxLength\":" + std::to_string(c.maxLength) + FieldUseJson(c.name) +
+                ControlStateJson(c.name) + "}";
     }
     return json + "]}";
 }
@@ -331,10 +412,9 @@ extern "C" ORVANEL_EXPORT("run") const char* RunRequest() {
         g_answer = PageDescription();
     } else if (const std::string wrong = Parse(g_request, request); !wrong.empty()) {
         g_answer = ErrorAnswer(wrong);
-    } else if (const auto outcome = Run(request)) {
-        g_answer = Answer(request, *outcome);
     } else {
-        g_answer = ErrorAnswer("unknown command " + std::string(request.command));
+        const Outcome outcome = window::Handle(request.state, request.event, request.context);
+        g_answer = Answer(request, outcome);
     }
     return g_answer.data();
 }

@@ -5,22 +5,17 @@
 namespace orvanel {
 
 SignLabel::SignLabel(QWidget* parent) : QLabel(parent) {
-    setCaption(QString());
+    showSign(QString(), false);
 }
 
-void SignLabel::setCaption(const QString& caption) {
+void SignLabel::showSign(const QString& caption, bool symbolFace) {
     m_caption = caption;
+    m_symbolFace = symbolFace;
     refresh();
     // What a screen reader says must tell a negative angle from a positive one; Qt announces
     // the change of name.
     const std::string_view heard = SignHeard(caption.toStdString());
     setAccessibleName(QString::fromUtf8(heard.data(), static_cast<qsizetype>(heard.size())));
-}
-
-void SignLabel::setSymbolFace() {
-    // The label keeps its own face: only the drawing of "-" changes to a true minus sign.
-    m_symbolFace = true;
-    refresh();
 }
 
 void SignLabel::refresh() {

@@ -9,15 +9,15 @@ namespace orvanel {
 
 class SignLabel : public QLabel {
     Q_OBJECT
-    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(QString caption READ caption)
 
   public:
     explicit SignLabel(QWidget* parent);
 
     QString caption() const { return m_caption; }
-    void setCaption(const QString& caption);
-    // From now on a "-" caption is drawn as a minus sign rather than a hyphen.
-    void setSymbolFace();
+    bool symbolFace() const { return m_symbolFace; }
+    // With the symbol face a "-" caption is drawn as a minus sign rather than a hyphen.
+    void showSign(const QString& caption, bool symbolFace);
 
   private:
     void refresh();

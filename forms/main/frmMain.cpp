@@ -9,6 +9,7 @@
 #include "Tessaly_common.h"
 #include "weblink.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -24,8 +25,10 @@ constexpr int kClearOutput = 0;
 // ---- Start-up and shut-down ----
 
 void frmMain::Form_Load() {
-    m_startUpCompleted = false;
-    SetDefaultOptions();
+    for (int figures = kFewestFigures; figures <= kMostFigures; ++figures) {
+        cboDecimalPlaces->addItem(QString::number(figures));
+    }
+    cboDecimalPlaces->setCurrentIndex(-1);
     setWindowTitle(QString::fromUtf8(SpecifySoftware::ProductName) + QLatin1Char(' ') +
                    QString::fromUtf8(SpecifySoftware::VersionText));
     const QSize screen = m_services.screen.size();
@@ -58,14 +61,7 @@ void frmMain::Form_Load() {
         cmdPlusMinus[i]->setText(faces[i]);
     }
     // The clipboard is left as it is: it may hold what the user copied in another program.
-    UpdateCopyButton();
-    txbRadians->setText(QStringLiteral("1"));
-    show();
-    cmdRad2Deg_Click();
-    txbRadians->setFocus();
-    cboDecimalPlaces->setCurrentIndex(kStartFigures - kFewestFigures);
-    cboDecimalPlaces_Click();
-    m_startUpCompleted = true;
+    handle(window::Event::Load, [this] { show(); });
 }
 
 void frmMain::Form_Unload() {
@@ -87,43 +83,25 @@ void frmMain::cmdClear_Click(int index) {
         txbOutput->clear();
         return;
     }
-    ClearInput();
-}
-
-void frmMain::ClearInput() {
-    runCommand([](EntryFields& f) {
-        orvanel::ClearInput(f);
-        return Outcome{};
-    });
+    handle(window::Event::ClearInput);
 }
 
 // ---- Conversions ----
 
-template <typename Command> void frmMain::runCommand(Command command) {
-    EntryFields fields = readFields();
-    const Outcome outcome = command(fields);
-    writeFields(fields);
-    apply(outcome);
-}
-
 void frmMain::cmdDeg2Rad_Click() {
-    runCommand([this](EntryFields& f) { return ConvertDegreesToRadians(f, settings()); });
+    handle(window::Event::Deg2Rad);
 }
 
 void frmMain::cmdRad2Deg_Click() {
-    runCommand([this](EntryFields& f) { return ConvertRadiansToDegrees(f, settings()); });
+    handle(window::Event::Rad2Deg);
 }
 
 void frmMain::cmdPlusMinus_Click(int index) {
-    runCommand([this, index](EntryFields& f) {
-        return PlusMinus(f, static_cast<PlusMinusIndex>(index), settings());
-    });
+    handle(static_cast<window::Event>(static_cast<int>(window::Event::Add) + index));
 }
 
 void frmMain::cmdChangeSign_Click() {
-    const bool deg2RadFocusable = cmdDeg2Rad->isVisible() && cmdDeg2Rad->isEnabled();
-    lblSign->setSymbolFace();
-    runCommand([deg2RadFocusable](EntryFields& f) { return ChangeSign(f, deg2RadFocusable); });
+    handle(window::Event::ChangeSign);
 }
 
 void frmMain::txbRadians_KeyUp(int keyCode, Qt::KeyboardModifiers) {
@@ -152,59 +130,25 @@ void frmMain::txbSeconds_KeyUp(int keyCode, Qt::KeyboardModifiers) {
 
 // ---- Output options ----
 
-void frmMain::SetDefaultOptions() {
-    ClearInput();
-    chkRoundToMinutes->setChecked(false);
-    optDecDegrees->setChecked(true);
-    optDecDegrees->setEnabled(false);
-    optDecMinutes->setEnabled(false);
-    chkShowPlusMinus->setChecked(true);
-    chkDecimal->setChecked(false);
-    cboDecimalPlaces->clear();
-    for (int figures = kFewestFigures; figures <= kMostFigures; ++figures) {
-        cboDecimalPlaces->addItem(QString::number(figures));
-    }
-    cboDecimalPlaces->setCurrentIndex(-1);
-}
-
 void frmMain::chkDecimal_Click() {
-    const bool decimal = chkDecimal->isChecked();
-    chkRoundToMinutes->setEnabled(!decimal);
-    optDecDegrees->setEnabled(decimal);
-    optDecMinutes->setEnabled(decimal);
-    if (cmdRad2Deg->isVisible() && cmdRad2Deg->isEnabled()) {
-        cmdRad2Deg->setFocus();
-    }
+    handle(window::Event::DecimalClicked);
 }
 
 void frmMain::chkRoundToMinutes_Click() {
-    chkDecimal->setEnabled(!chkRoundToMinutes->isChecked());
-    const bool decimal = chkDecimal->isChecked();
-    optDecDegrees->setEnabled(decimal);
-    optDecMinutes->setEnabled(decimal);
-    if (cmdRad2Deg->isVisible() && cmdRad2Deg->isEnabled()) {
-        cmdRad2Deg->setFocus();
-    }
+    handle(window::Event::RoundToMinutesClicked);
 }
 
 void frmMain::cboDecimalPlaces_Click() {
-    m_sigFigs =
-        static_cast<std::int16_t>(SigFigsOf(kFewestFigures + cboDecimalPlaces->currentIndex()));
-    if (m_startUpCompleted) {
-        focusOn(FocusTarget::Radians);
-    }
+    m_figuresEntry = cboDecimalPlaces->currentIndex();
+    handle(window::Event::FiguresChosen);
 }
 
 // ---- Results pane and clipboard ----
 
-void frmMain::UpdateCopyButton() {
-    cmdCopyOutput->showSelection(txbOutput->textCursor().hasSelection());
-}
-
 // The button says what a click copies however the selection was made or lost: the mouse, the
 // keyboard (Shift with the arrows, Ctrl+A), a click inside it, a new line.
 void frmMain::txbOutput_SelectionChange() {
-    UpdateCopyButton();
+    handle(window::Event::SelectionChanged);
 }
 
 void frmMain::cmdCopyOutput_Click() {
@@ -213,8 +157,7 @@ void frmMain::cmdCopyOutput_Click() {
     }
     QTextCursor cursor = txbOutput->textCursor();
     cursor.setPosition(cursor.selectionStart());
-    txbOutput->setTextCursor(cursor);
-    UpdateCopyButton();
+    txbOutput->setTextCursor(cursor); // the selection is gone: the button follows
 }
 
 // ---- Help and the publisher link ----
@@ -227,43 +170,83 @@ void frmMain::lblCopyright_Click() {
     OpenWebPage(SpecifySoftware::PublisherUrl, m_services.urls, m_services.messages, this);
 }
 
-// ---- Between the controls and the engine ----
+// ---- Between the controls and the window's model ----
 
-EntryFields frmMain::readFields() const {
-    EntryFields fields;
+void frmMain::handle(window::Event event, const std::function<void()>& beforeOutcome) {
+    window::State state = readState();
+    const int listEntry = state.figuresEntry;
+    const Outcome outcome = window::Handle(state, event, context());
+    writeState(state, listEntry);
+    if (beforeOutcome) {
+        beforeOutcome();
+    }
+    apply(outcome);
+}
+
+window::State frmMain::readState() const {
+    window::State state;
+    EntryFields& fields = state.fields;
     fields.radians = txbRadians->text().toStdString();
     fields.toAdd = txbToAdd->text().toStdString();
     fields.degrees = txbDegrees->text().toStdString();
     fields.minutes = txbMinutes->text().toStdString();
     fields.seconds = txbSeconds->text().toStdString();
     fields.sign = lblSign->caption().toStdString();
-    return fields;
+    const auto choice = [](const QAbstractButton* box) {
+        return window::Choice{box->isChecked(), box->isEnabled()};
+    };
+    window::Options& options = state.options;
+    options.outputInDecimal = choice(chkDecimal);
+    options.roundToMinutes = choice(chkRoundToMinutes);
+    options.decimalDegrees = choice(optDecDegrees);
+    options.decimalMinutesEnabled = optDecMinutes->isEnabled();
+    options.showPlusMinus = choice(chkShowPlusMinus);
+    state.figuresEntry = m_figuresEntry;
+    state.symbolFace = lblSign->symbolFace();
+    state.startUpCompleted = m_startUpCompleted;
+    state.paneHasSelection = txbOutput->textCursor().hasSelection();
+    return state;
 }
 
-void frmMain::writeFields(const EntryFields& fields) {
+// The list is set only when the model chose an entry: an entry typed but not chosen stays.
+void frmMain::writeState(const window::State& state, int listEntry) {
     const auto set = [](QLineEdit* field, const std::string& text) {
         const QString value = QString::fromStdString(text);
         if (field->text() != value) {
             field->setText(value);
         }
     };
+    const EntryFields& fields = state.fields;
     set(txbRadians, fields.radians);
     set(txbToAdd, fields.toAdd);
     set(txbDegrees, fields.degrees);
     set(txbMinutes, fields.minutes);
     set(txbSeconds, fields.seconds);
-    lblSign->setCaption(QString::fromStdString(fields.sign));
+    lblSign->showSign(QString::fromStdString(fields.sign), state.symbolFace);
+    const auto choose = [](QAbstractButton* box, window::Choice choice) {
+        box->setChecked(choice.checked);
+        box->setEnabled(choice.enabled);
+    };
+    const window::Options& options = state.options;
+    choose(chkDecimal, options.outputInDecimal);
+    choose(chkRoundToMinutes, options.roundToMinutes);
+    choose(state.options.decimalDegrees.checked ? optDecDegrees : optDecMinutes, {true, true});
+    optDecDegrees->setEnabled(options.decimalDegrees.enabled);
+    optDecMinutes->setEnabled(options.decimalMinutesEnabled);
+    choose(chkShowPlusMinus, options.showPlusMinus);
+    if (state.figuresEntry != listEntry) {
+        cboDecimalPlaces->setCurrentIndex(state.figuresEntry);
+    }
+    m_figuresEntry = state.figuresEntry;
+    m_startUpCompleted = state.startUpCompleted;
+    cmdCopyOutput->showSelection(state.paneHasSelection);
 }
 
-CalcSettings frmMain::settings() const {
-    CalcSettings settings;
-    settings.sigFigs = m_sigFigs;
-    settings.format = m_services.numberFormat;
-    settings.options.outputInDecimal = chkDecimal->isChecked();
-    settings.options.decimalDegrees = optDecDegrees->isChecked();
-    settings.options.roundToMinutes = chkRoundToMinutes->isChecked();
-    settings.options.showPlusMinus = chkShowPlusMinus->isChecked();
-    return settings;
+window::Context frmMain::context() const {
+    const auto focusable = [](const QWidget* button) {
+        return button->isVisible() && button->isEnabled();
+    };
+    return {m_services.numberFormat, focusable(cmdDeg2Rad), focusable(cmdRad2Deg)};
 }
 
 void frmMain::apply(const Outcome& outcome) {
@@ -283,6 +266,9 @@ void frmMain::focusOn(FocusTarget target) {
         return;
     case FocusTarget::Deg2RadButton:
         cmdDeg2Rad->setFocus();
+        return;
+    case FocusTarget::Rad2DegButton:
+        cmdRad2Deg->setFocus();
         return;
     case FocusTarget::Radians:
         field = txbRadians;

@@ -2,16 +2,16 @@
 // The calculator's one window.
 //
 // How a key press becomes a result: every control is wired to a handler named after it
-// (cmdDeg2Rad_Click, txbDegrees_KeyUp, ...). A handler copies the texts of the entry fields,
-// the sign label, the options and SigFigs into plain values, hands them to a command of the
-// angle engine (Calculator.h), then applies what the command returns: the rewritten fields
-// first, then the line appended to the results pane, then a message box if any, and last the
-// focus. The window keeps no calculator state of its own beyond SigFigs and
-// blnStartUpCompleted; the angle lives in the controls. Desktop services (message boxes,
-// clipboard, browser, screen, ending the program) come in through Services so tests can
-// replace them.
+// (cmdDeg2Rad_Click, txbDegrees_KeyUp, ...). A handler copies the controls into the window's
+// model (MainWindow.h) with its event; the model runs the angle engine and decides the options'
+// states and the focus. The handler then writes the controls back, appends the model's line
+// to the results pane, shows its message if any, and last moves the focus. The window keeps
+// nothing of its own beyond the precision chosen and whether start-up is over. Desktop
+// services (message boxes, clipboard, browser, screen, ending the program) come in through
+// Services so tests can replace them.
 
 #include "Calculator.h"
+#include "MainWindow.h"
 #include "Platform.h"
 
 #include <QString>
@@ -60,7 +60,9 @@ class frmMain : public QWidget {
 
     explicit frmMain(Services services);
 
-    std::int16_t SigFigs() const { return m_sigFigs; }
+    std::int16_t SigFigs() const {
+        return static_cast<std::int16_t>(m_figuresEntry < 0 ? 0 : SigFigsOf(kFewestFigures + m_figuresEntry));
+    }
 
     // Handlers, named after their control and event.
     void Form_Load();
@@ -92,21 +94,18 @@ class frmMain : public QWidget {
     void setTabOrder();
     void nameForAssistiveTechnology();
     void wireEvents();
-    void SetDefaultOptions();
-    void ClearInput();
-    void UpdateCopyButton();
 
-    // Copies the fields into the engine, runs `command` on them, writes them back and applies
-    // what the command asks for.
-    template <typename Command> void runCommand(Command command);
-    EntryFields readFields() const;
-    void writeFields(const EntryFields& fields);
-    CalcSettings settings() const;
+    // Copies the controls into the window's model, hands it the event, writes the controls
+    // back and carries out what it asks for (after `beforeOutcome`, where there is one).
+    void handle(window::Event event, const std::function<void()>& beforeOutcome = {});
+    window::State readState() const;
+    void writeState(const window::State& state, int listEntry);
+    window::Context context() const;
     void apply(const Outcome& outcome);
     void focusOn(FocusTarget target);
 
     Services m_services;
-    std::int16_t m_sigFigs = 0;
+    int m_figuresEntry = -1; // the precision list's entry last chosen
     bool m_startUpCompleted = false;
 
     QGroupBox* Frame1 = nullptr;

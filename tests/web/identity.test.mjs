@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
-import { DecodeEntries, Encode, Engine, Request } from '../../web/app/engine.js';
+import { DecodeEntries, Engine, Request } from '../../web/app/engine.js';
 import { testNeeding } from './needs.mjs';
 
 const COUNT = 100_000;
@@ -28,12 +28,17 @@ function Number() {
 
 const field = () => (random() < 0.3 ? pick(EDGES) : Number());
 
+const FLAGS = ['outputInDecimal', 'outputInDecimalEnabled', 'roundToMinutes', 'roundToMinutesEnabled', 'decimalDegrees',
+  'decimalDegreesEnabled', 'decimalMinutesEnabled', 'showPlusMinus', 'symbolFace', 'startUpCompleted', 'paneHasSelection',
+  'deg2RadFocusable', 'rad2DegFocusable'];
+const FIELDS = ['radians', 'toAdd', 'degrees', 'minutes', 'seconds', 'sign'];
+
+/** @param {(key: string) => string} flag @param {(key: string) => string} text @returns {Record<string, string>} */
+const State = (flag, text) => ({ figures: '7', decimal: '.', group: ',', minus: '-',
+  ...Object.fromEntries(FLAGS.map((key) => [key, flag(key)])), ...Object.fromEntries(FIELDS.map((key) => [key, text(key)])) });
+
 // Requests that are not made of entries, or lack one, and why the engine refuses each.
-const GOOD = Encode([['command', 'rad2deg'], ['figures', '7'], ['outputInDecimal', '0'], ['decimalDegrees', '1'],
-  ['roundToMinutes', '0'], ['showPlusMinus', '1'], ['deg2RadFocusable', '1'], ['decimal', '.'], ['group', ','],
-  ['minus', '-'], ['radians', '1'], ['toAdd', ''], ['degrees', ''], ['minutes', ''], ['seconds', ''], ['sign', ''],
-  ['symbolFace', '0']]);
-const good = Buffer.from(GOOD).toString('latin1');
+const good = Buffer.from(Request('rad2deg', State(() => '1', (key) => (key === 'radians' ? '1' : '')))).toString('latin1');
 const MALFORMED = [good.replace('command:7:rad2deg', 'command:7:turning'), good.replace('sign:0:', ''),
   `${good}sign:1:-`, `${good}colour:3:red`, `${good}sign:9:-`,
   good.replace('radians:1:1', 'radians:x:1'), `${good}trailing`, good.replace('radians:1:1', 'radians:1:\xFF'),
@@ -42,18 +47,13 @@ const MALFORMED_REASONS = ['unknown command turning', 'sign is missing', 'sign i
   'sign runs past the end', 'a bad length for radians', 'an entry without a key', 'radians is not UTF-8',
   'figures is not a list entry', 'showPlusMinus is neither 0 nor 1', 'a key that is not a name'];
 
+const EVENTS = ['load', 'rad2deg', 'deg2rad', 'add', 'sub', 'move', 'sign', 'clear', 'decimalClick', 'roundClick', 'figures', 'selection'];
+
 function RandomRequest() {
   const formats = [['.', ',', '-'], [',', '.', '-'], ['.', '', '\u2212'], [',', '\u00A0', '-']];
   const [decimal, group, minus] = pick(formats);
-  const flag = () => random() < 0.5;
-  return Request(pick(['rad2deg', 'deg2rad', 'add', 'sub', 'move', 'sign', 'clear']), {
-    figures: pick(['', '6', '7', '8', '9']),
-    options: { outputInDecimal: flag(), decimalDegrees: flag(), roundToMinutes: flag(), showPlusMinus: flag() },
-    deg2RadFocusable: flag(),
-    format: { decimal, group, minus },
-    fields: { radians: field(), toAdd: field(), degrees: field(), minutes: field(), seconds: field(), sign: pick(['', '-']) },
-    symbolFace: flag(),
-  });
+  return Request(pick(EVENTS), { ...State(() => (random() < 0.5 ? '1' : '0'), (key) => (key === 'sign' ? pick(['', '-']) : field())),
+    figures: pick(['', '6', '7', '8', '9']), decimal, group, minus });
 }
 
 const missing = !native ? 'ORVANEL_ENGINE_PROTOCOL does not name the native engine'
@@ -88,11 +88,9 @@ testNeeding('a field holds any text, and a malformed request is refused with its
   const engine = await Engine.load(readFileSync(wasm));
   const awkward = ['\x1F', '\x1E', '\0', '"\\', '\uD800', 'a\uDFFFb', 'π²', Array.from({ length: 32 }, (_, c) => String.fromCharCode(c)).join('')];
   for (const text of awkward) {
-    const state = { fields: { radians: text, toAdd: text, degrees: text, minutes: text, seconds: text, sign: text },
-      figures: '7', options: { outputInDecimal: false, decimalDegrees: true, roundToMinutes: false, showPlusMinus: true },
-      format: { decimal: '.', group: ',', minus: '-' }, deg2RadFocusable: true, symbolFace: false };
-    assert.deepEqual(engine.run('move', state).fields.sign, text);
-    assert.deepEqual(engine.run('add', state).fields.degrees, text);
+    const state = State(() => '1', () => text);
+    assert.deepEqual(engine.run('move', state).get('sign'), text);
+    assert.deepEqual(engine.run('add', state).get('degrees'), text);
   }
   const reasons = MALFORMED.map((text) => DecodeEntries(engine.call(Buffer.from(text, 'latin1'))).get('error'));
   assert.deepEqual(reasons, MALFORMED_REASONS);

@@ -1,34 +1,26 @@
 // The calculator's engine, compiled to WebAssembly: every result line, field text, message and
 // focus target comes from it. This module only moves texts in and out of its memory.
 
-/** @typedef {{radians: string, toAdd: string, degrees: string, minutes: string, seconds: string, sign: string}} Fields */
 /** @typedef {{text: string, title: string, style: number}} Message */
-/** @typedef {{outputInDecimal: boolean, decimalDegrees: boolean, roundToMinutes: boolean, showPlusMinus: boolean}} Options */
 /** @typedef {{decimal: string, group: string, minus: string}} NumberFormat */
 /**
- * @typedef {{fields: Fields, signSeen: string, signHeard: string, paneLine: string, paneCommas: boolean,
- *   message: {text: string, title: string, style: number} | null, focus: string}} Outcome
+ * What the window's model keeps of a control: its text, whether it is checked, whether it is
+ * enabled, each under its key in the engine's entries.
+ * @typedef {{text?: string, checked?: string, enabled?: string}} StateKeys
  */
 /**
  * @typedef {{name: string, kind: string, group: string, unit: number, caption: string, labels: string,
  *   accessibleName: string, maxLength: number, inputMode?: string, enterCommand?: string,
- *   enterKey?: string, describedBy?: string}} Control
+ *   enterKey?: string, describedBy?: string, state?: StateKeys}} Control
  */
 /**
- * @typedef {{title: string, notice: string, url: string,
- *   figures: number[], startFigures: number,
- *   helpTitle: string, copy: {caption: string, selectionCaption: string},
+ * @typedef {{title: string, notice: string, url: string, figures: number[], helpTitle: string,
+ *   kept: [string, string][],
  *   groups: {name: string, frame: boolean, column: number}[],
  *   helpErrors: {missing: Message, other: Message, empty: Message},
  *   controls: Control[]}} PageDescription
  */
-
-/**
- * @typedef {{fields: Fields, figures: string, options: Options, format: NumberFormat,
- *   deg2RadFocusable: boolean, symbolFace: boolean}} State
- */
-
-const FIELD_ORDER = /** @type {const} */ (['radians', 'toAdd', 'degrees', 'minutes', 'seconds', 'sign']);
+/** The window's state and its context as the engine's entries, each named. @typedef {Record<string, string>} State */
 
 /**
  * The system interface the C library links against; the engine never prints or reads files,
@@ -112,23 +104,13 @@ export function DecodeEntries(bytes) {
 }
 
 /**
- * The engine's request for a command on the controls' state: the command, the list entry
- * chosen, the options, whether "Degrees to radians" can take the focus, the regional format and
- * the fields, each entry named.
+ * The engine's request: the user's event and the window's state, each entry named.
  * @param {string} command
  * @param {State} state
  * @returns {Uint8Array}
  */
 export function Request(command, state) {
-  const flag = (/** @type {boolean} */ on) => (on ? '1' : '0');
-  const { options, format } = state;
-  return Encode([['command', command], ['figures', state.figures],
-    ['outputInDecimal', flag(options.outputInDecimal)], ['decimalDegrees', flag(options.decimalDegrees)],
-    ['roundToMinutes', flag(options.roundToMinutes)], ['showPlusMinus', flag(options.showPlusMinus)],
-    ['deg2RadFocusable', flag(state.deg2RadFocusable)],
-    ['decimal', format.decimal], ['group', format.group], ['minus', format.minus],
-    ...FIELD_ORDER.map((name) => /** @type {[string, string]} */ ([name, state.fields[name]])),
-    ['symbolFace', flag(state.symbolFace)]]);
+  return Encode([['command', command], ...Object.entries(state)]);
 }
 
 export class Engine {
@@ -168,23 +150,18 @@ export class Engine {
   }
 
   /**
-   * Runs a command ("rad2deg", "deg2rad", "add", "sub", "move", "sign", "clear") on the fields.
-   * A request the engine refuses throws, with its reason.
+   * Hands the window's model an event ("load", "rad2deg", "deg2rad", "add", "sub", "move",
+   * "sign", "clear", "decimalClick", "roundClick", "figures", "selection") with the window's
+   * state; the answer is the new state and what to do. A request the engine refuses throws,
+   * with its reason.
    * @param {string} command
    * @param {State} state
-   * @returns {Outcome}
+   * @returns {Map<string, string>}
    */
   run(command, state) {
     const answer = DecodeEntries(this.call(Request(command, state)));
     const error = answer.get('error');
     if (error !== undefined) throw new Error(`the engine refused a request: ${error}`);
-    const get = (/** @type {string} */ key) => answer.get(key) ?? '';
-    const fields = /** @type {Fields} */ (Object.fromEntries(FIELD_ORDER.map((name) => [name, get(name)])));
-    const style = get('messageStyle');
-    return {
-      fields, signSeen: get('signSeen'), signHeard: get('signHeard'),
-      paneLine: get('paneLine'), paneCommas: get('paneCommas') === '1', focus: get('focus'),
-      message: style ? { text: get('messageText'), title: get('messageTitle'), style: Number(style) } : null,
-    };
+    return answer;
   }
 }

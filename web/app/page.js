@@ -1,13 +1,12 @@
 // The main panel: the desktop window's controls from the same table, in the page's reading
 // order, in groups and columns that the style lays out for any width, and its handlers.
-// Each handler reads the controls, lets the engine do the calculator's work, writes back what
-// it returns and does what a window does: the pane, the message box, the focus.
+// Each handler hands the window's model (in the engine) its event with the controls' state,
+// shows the state it answers and does what a window does: the pane, the message box, the focus.
 
 /** @typedef {import('./engine.js').Engine} Engine */
 /** @typedef {import('./engine.js').PageDescription} PageDescription */
 /** @typedef {import('./engine.js').Control} Control */
-/** @typedef {import('./engine.js').Fields} Fields */
-/** @typedef {import('./engine.js').Outcome} Outcome */
+/** @typedef {import('./engine.js').State} State */
 /** @typedef {import('./engine.js').NumberFormat} NumberFormat */
 
 import { Pane } from './pane.js';
@@ -130,6 +129,8 @@ function NewControl(c, page) {
   return element;
 }
 
+const flag = (/** @type {boolean} */ on) => (on ? '1' : '0');
+
 export class MainPanel {
   /**
    * @param {Engine} engine
@@ -141,10 +142,8 @@ export class MainPanel {
     this.format = format;
     this.services = services;
     this.page = engine.page();
-    this.startUpCompleted = false;
-    this.symbolFace = false;
-    /** @type {string} */
-    this.figures = '';
+    /** @type {State} what the window's model keeps that no control shows, as it last answered */
+    this.kept = Object.fromEntries(this.page.kept.map(([key, value]) => [key, value]));
     /** @type {HTMLElement | null} */
     this.enterPressedIn = null;
     this.build();
@@ -189,19 +188,22 @@ export class MainPanel {
   wire() {
     const click = (/** @type {string} */ name, /** @type {() => void} */ handler) =>
       this.$(name).addEventListener('click', handler);
-    click('cmdClear0', () => this.clearOutput());
-    click('cmdClear1', () => this.runCommand('clear'));
+    click('cmdClear0', () => this.pane.clear());
+    click('cmdClear1', () => this.handle('clear'));
     click('cmdHelp', () => this.services.showHelp(byId('frmMain')));
-    click('cmdRad2Deg', () => this.runCommand('rad2deg'));
-    click('cmdDeg2Rad', () => this.runCommand('deg2rad'));
+    click('cmdRad2Deg', () => this.handle('rad2deg'));
+    click('cmdDeg2Rad', () => this.handle('deg2rad'));
     click('cmdChangeSign', () => this.changeSign());
-    ['add', 'sub', 'move'].forEach((command, i) => click(`cmdPlusMinus${i}`, () => this.runCommand(command)));
-    click('chkDecimal', () => this.chkDecimal_Click());
-    click('chkRoundToMinutes', () => this.chkRoundToMinutes_Click());
+    ['add', 'sub', 'move'].forEach((command, i) => click(`cmdPlusMinus${i}`, () => this.handle(command)));
+    click('chkDecimal', () => this.handle('decimalClick'));
+    click('chkRoundToMinutes', () => this.handle('roundClick'));
     click('cmdCopyOutput', () => this.copyOutput());
-    this.$('cboDecimalPlaces').addEventListener('change', () => this.chooseFigures());
+    this.$('cboDecimalPlaces').addEventListener('change', () => {
+      this.kept.figures = this.$('cboDecimalPlaces').value;
+      this.handle('figures');
+    });
     // The copy button follows the pane's selection however it is made or lost.
-    document.addEventListener('selectionchange', () => this.updateCopyButton());
+    document.addEventListener('selectionchange', () => this.handle('selection'));
     // A press on a greyed control, or on the window's face, leaves the focus where it was, as
     // in the window. (Greyed controls let presses through to what holds them; see style.css.)
     byId('frmMain').addEventListener('mousedown', (e) => {
@@ -224,131 +226,100 @@ export class MainPanel {
     field.addEventListener('keyup', (e) => {
       const paired = e.key === ENTER && this.enterPressedIn === field;
       this.enterPressedIn = null;
-      if (paired) this.runCommand(command);
+      if (paired) this.handle(command);
     });
     field.addEventListener('blur', () => { this.enterPressedIn = null; });
   }
 
-  // The start-up sequence of the window: default options, the line for one radian, the focus
-  // in the radians field, the precision "7".
+  // Start-up: the captions, then the window's model sets every control and the first line.
   start() {
-    this.startUpCompleted = false;
     document.title = this.page.title;
     byId('caption').textContent = this.page.title;
     byId('viewCaption').textContent = this.page.helpTitle;
     byId('txbText1').setAttribute('aria-label', this.page.helpTitle);
-    this.setDefaultOptions();
-    this.updateCopyButton();
-    this.$('txbRadians').value = '1';
-    this.runCommand('rad2deg');
-    this.focusField(this.$('txbRadians'));
-    this.$('cboDecimalPlaces').value = String(this.page.startFigures);
-    this.chooseFigures();
-    this.startUpCompleted = true;
-  }
-
-  setDefaultOptions() {
-    this.runCommand('clear');
-    this.$('chkRoundToMinutes').checked = false;
-    Object.assign(this.$('optDecDegrees'), { checked: true, disabled: true });
-    this.$('optDecMinutes').disabled = true;
-    this.$('chkShowPlusMinus').checked = true;
-    this.$('chkDecimal').checked = false;
-    this.$('cboDecimalPlaces').selectedIndex = -1;
-    this.figures = '';
-  }
-
-  chooseFigures() {
-    this.figures = this.$('cboDecimalPlaces').value;
-    if (this.startUpCompleted) this.focusField(this.$('txbRadians'));
-  }
-
-  chkDecimal_Click() {
-    const decimal = this.$('chkDecimal').checked;
-    this.$('chkRoundToMinutes').disabled = decimal;
-    this.$('optDecDegrees').disabled = !decimal;
-    this.$('optDecMinutes').disabled = !decimal;
-    this.$('cmdRad2Deg').focus();
-  }
-
-  chkRoundToMinutes_Click() {
-    this.$('chkDecimal').disabled = this.$('chkRoundToMinutes').checked;
-    const decimal = this.$('chkDecimal').checked;
-    this.$('optDecDegrees').disabled = !decimal;
-    this.$('optDecMinutes').disabled = !decimal;
-    this.$('cmdRad2Deg').focus();
+    this.handle('load');
   }
 
   changeSign() {
-    this.symbolFace = true;
-    this.runCommand('sign');
+    this.handle('sign');
     byId('announcer').textContent = byId('lblSignSpoken').textContent ?? '';
   }
 
-  /** @returns {Fields} */
-  readFields() {
-    const text = (/** @type {string} */ name) => this.$(name).value;
-    return {
-      radians: text('txbRadians'), toAdd: text('txbToAdd'), degrees: text('txbDegrees'),
-      minutes: text('txbMinutes'), seconds: text('txbSeconds'), sign: this.$('lblSign').dataset.caption ?? '',
-    };
-  }
-
-  /** @param {Outcome} outcome */
-  writeFields({ fields, signSeen, signHeard }) {
-    const names = { txbRadians: fields.radians, txbToAdd: fields.toAdd, txbDegrees: fields.degrees,
-      txbMinutes: fields.minutes, txbSeconds: fields.seconds };
-    for (const [name, text] of Object.entries(names)) {
-      if (this.$(name).value !== text) this.$(name).value = text;
-    }
-    const sign = this.$('lblSign');
-    sign.dataset.caption = fields.sign;
-    const [seen, heard] = sign.children;
-    seen.textContent = signSeen;
-    heard.textContent = signHeard;
-  }
-
-  /** @param {string} command */
-  runCommand(command) {
-    /** @type {Outcome} */
-    let outcome;
+  /**
+   * Hands the window's model an event with the controls' state, shows the state it answers
+   * and does what it asks.
+   * @param {string} command
+   */
+  handle(command) {
+    const sent = this.state();
+    /** @type {Map<string, string>} */
+    let answer;
     try {
-      outcome = this.engine.run(command, this.state());
+      answer = this.engine.run(command, sent);
     } catch (error) { // the engine could not read the request: said, and nothing is changed
       ShowMessage({ text: String(/** @type {Error} */ (error).message), title: this.page.title, style: 48 }, () => {});
       return;
     }
-    this.writeFields(outcome);
-    this.apply(outcome);
+    this.show(answer, sent);
+    this.apply(answer);
   }
 
-  /** @returns {import('./engine.js').State} the controls as the engine reads them */
+  /** @returns {State} the controls and what the model keeps, as the engine reads them */
   state() {
-    const deg2Rad = this.$('cmdDeg2Rad');
-    return {
-      fields: this.readFields(),
-      figures: this.figures,
-      options: {
-        outputInDecimal: this.$('chkDecimal').checked,
-        decimalDegrees: this.$('optDecDegrees').checked,
-        roundToMinutes: this.$('chkRoundToMinutes').checked,
-        showPlusMinus: this.$('chkShowPlusMinus').checked,
-      },
-      format: this.format,
-      deg2RadFocusable: !deg2Rad.disabled && deg2Rad.offsetParent !== null,
-      symbolFace: this.symbolFace,
-    };
+    /** @type {State} */
+    const state = { ...this.kept };
+    for (const { name, state: keys } of this.page.controls) {
+      const control = this.$(name);
+      if (keys?.text) state[keys.text] = control.value;
+      if (keys?.checked) state[keys.checked] = flag(control.checked);
+      if (keys?.enabled) state[keys.enabled] = flag(!control.disabled);
+    }
+    const focusable = (/** @type {HTMLButtonElement} */ button) => flag(!button.disabled && button.offsetParent !== null);
+    return Object.assign(state, {
+      sign: this.$('lblSign').dataset.caption ?? '', paneHasSelection: flag(this.pane.hasSelection()),
+      deg2RadFocusable: focusable(this.$('cmdDeg2Rad')), rad2DegFocusable: focusable(this.$('cmdRad2Deg')),
+      decimal: this.format.decimal, group: this.format.group, minus: this.format.minus,
+    });
   }
 
-  /** @param {Outcome} outcome */
-  apply(outcome) {
-    if (outcome.paneLine) this.appendLine(outcome.paneLine, outcome.paneCommas);
+  /** @param {Map<string, string>} answer @param {State} sent */
+  show(answer, sent) {
+    const get = (/** @type {string} */ key) => answer.get(key) ?? '';
+    for (const { name, state: keys } of this.page.controls) {
+      const control = this.$(name);
+      if (keys?.text && control.value !== get(keys.text)) control.value = get(keys.text);
+      if (keys?.checked) control.checked = get(keys.checked) === '1';
+      if (keys?.enabled) control.disabled = get(keys.enabled) !== '1';
+    }
+    const sign = this.$('lblSign');
+    sign.dataset.caption = get('sign');
+    const [seen, heard] = sign.children;
+    seen.textContent = get('signSeen');
+    heard.textContent = get('signHeard');
+    // The list is set only where the model chose: an entry typed but not chosen stays.
+    if (get('figures') !== sent.figures) this.$('cboDecimalPlaces').value = get('figures');
+    for (const key of Object.keys(this.kept)) this.kept[key] = get(key);
+    const button = this.$('cmdCopyOutput');
+    if (button.textContent !== get('copyCaption')) button.textContent = get('copyCaption'); // moves with every caret step
+  }
+
+  /** @param {Map<string, string>} answer */
+  apply(answer) {
+    const get = (/** @type {string} */ key) => answer.get(key) ?? '';
+    if (get('paneLine')) {
+      this.pane.append(get('paneLine'), get('paneCommas') === '1');
+      byId('announcer').textContent = get('paneLine'); // a screen reader hears each new result
+    }
     const focus = () => {
-      if (outcome.focus === 'cmdDeg2Rad') this.$('cmdDeg2Rad').focus();
-      else if (outcome.focus) this.focusField(this.$(outcome.focus));
+      const target = get('focus') ? this.$(get('focus')) : null;
+      if (target instanceof HTMLInputElement) this.focusField(target);
+      else target?.focus();
     };
-    if (outcome.message) ShowMessage(outcome.message, focus);
-    else focus();
+    if (get('messageStyle')) {
+      ShowMessage({ text: get('messageText'), title: get('messageTitle'), style: Number(get('messageStyle')) }, focus);
+    } else {
+      focus();
+    }
   }
 
   /** @param {HTMLInputElement} field the field gets the focus with the caret at the end */
@@ -357,30 +328,12 @@ export class MainPanel {
     field.setSelectionRange(field.value.length, field.value.length);
   }
 
-  /** @param {string} line @param {boolean} pointsToCommas */
-  appendLine(line, pointsToCommas) {
-    this.pane.append(line, pointsToCommas);
-    byId('announcer').textContent = line; // a screen reader hears each new result
-  }
-
-  clearOutput() {
-    this.pane.clear();
-  }
-
-  updateCopyButton() {
-    const selected = this.pane.hasSelection();
-    const { copy } = this.page;
-    const button = this.$('cmdCopyOutput');
-    const caption = selected ? copy.selectionCaption : copy.caption;
-    if (button.textContent !== caption) button.textContent = caption; // moves with every caret step
-  }
-
   // Copies the selection, or the whole pane, with the line ends of the desktop's clipboard.
   async copyOutput() {
     const text = this.pane.selection() || this.pane.text();
     if (!(await this.services.copy(text.replaceAll('\n', '\r\n')))) return;
     if (this.pane.selection()) document.getSelection()?.collapseToStart();
-    this.updateCopyButton();
+    this.handle('selection');
   }
 }
 
