@@ -1,6 +1,6 @@
 #include "Cli.h"
 
-#include "Options.h"
+#include "BatchOptions.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -15,6 +15,9 @@
 #endif
 
 namespace orvanel::cli {
+
+using batch::Options;
+using batch::Parse;
 namespace {
 
 void SayWriteError(std::FILE* err) {

@@ -23,4 +23,7 @@ enum Status { kConverted = 0, kRefused = 1, kFailed = 2 };
 // Runs the command line `args` (without the program's name) and returns the exit status.
 int Run(const std::vector<std::string_view>& args, const Streams& streams);
 
+// What --help prints.
+std::string_view HelpText();
+
 } // namespace orvanel::cli

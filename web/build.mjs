@@ -11,7 +11,8 @@ const web = dirname(fileURLToPath(import.meta.url));
 const root = join(web, '..');
 const build = process.argv[2] ?? join(root, 'build-web');
 const site = join(build, 'site');
-const modules = ['engine.js', 'pane.js', 'page.js', 'viewer.js', 'main.js']; // each after what it imports
+const modules = ['engine.js', 'pane.js', 'page.js', 'viewer.js', 'convert.js', 'main.js']; // each after what it imports
+const worker = 'convert-worker.js'; // started when the converter is first used
 
 /** @type {Record<string, string>} */
 const files = {
@@ -23,7 +24,7 @@ const files = {
   'orvanel.svg': join(root, 'resources', 'orvanel.svg'),
   ...Object.fromEntries(['orvanel-32.png', 'orvanel-192.png', 'orvanel-512.png', 'orvanel-maskable-512.png',
     'orvanel-touch-180.png'].map((icon) => [icon, join(root, 'resources', icon)])),
-  ...Object.fromEntries(modules.map((m) => [`app/${m}`, join(web, 'app', m)])),
+  ...Object.fromEntries([...modules, worker].map((m) => [`app/${m}`, join(web, 'app', m)])),
 };
 
 // The release: a hash of every file, so that any change, with or without a new version, is a
@@ -66,11 +67,13 @@ for (const [name, content] of Object.entries(contents)) writeFileSync(join(site,
 // The single file: the modules joined in order without their imports and exports, the style,
 // the engine as base64 and the help text inlined; no service worker, no manifest.
 const read = (/** @type {string} */ name) => contents[name].toString('utf8');
-const script = modules.map((m) => read(`app/${m}`)
+const joined = (/** @type {string[]} */ names) => names.map((m) => read(`app/${m}`)
   .replace(/^import .*;\n/gm, '')
   .replace(/^export /gm, '')).join('\n');
+const script = joined(modules);
 const inline = `globalThis.ORVANEL_WASM = "${contents['orvanel.wasm'].toString('base64')}";\n` +
-  `globalThis.ORVANEL_HELP = ${JSON.stringify(read('orvanel_help.txt'))};`;
+  `globalThis.ORVANEL_HELP = ${JSON.stringify(read('orvanel_help.txt'))};\n` +
+  `globalThis.ORVANEL_WORKER = ${JSON.stringify(joined(['engine.js', worker])).replaceAll('</', '<\\/')};`;
 const icon = `data:image/svg+xml;base64,${contents['orvanel.svg'].toString('base64')}`;
 const single = read('index.html')
   .replace(/<link rel="(manifest|apple-touch-icon)"[^>]*>\n/g, '')

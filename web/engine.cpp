@@ -8,6 +8,7 @@
 // bytes, separators and NULs included. Values are UTF-8, in which a lone surrogate a paste may
 // leave in a field is written as any other code point (WTF-8), so every field comes back as it
 // went. A request that is not made so gets the answer "error" with the reason.
+#include "BatchOptions.h"
 #include "Calculator.h"
 #include "MainLayout.h"
 #include "MainWindow.h"
@@ -331,6 +332,33 @@ std::string ControlStateJson(std::string_view name) {
     return {};
 }
 
+// What the file converter offers: orvanel-cli's commands and the options of each.
+std::string ConverterJson() {
+    using batch::kCommandUses;
+    std::string json = "{\"commands\":[";
+    for (const batch::CommandUse& use : kCommandUses) {
+        json += (use.name == kCommandUses.front().name ? "{" : ",{") +
+                std::string("\"name\":") + JsonText(use.name) +
+                ",\"summary\":" + JsonText(use.summary) + ",\"forms\":[";
+        for (const std::string_view form : use.forms) {
+            json += form.empty() ? "" : (json.ends_with('[') ? "" : ",") + JsonText(form);
+        }
+        json += std::string("],\"figures\":") + (use.figures ? "true" : "false") +
+                ",\"decimals\":" + (use.decimals ? "true" : "false") + "}";
+    }
+    json += "],\"forms\":{";
+    for (const auto& [form, name] : batch::kFormNames) {
+        json += (json.ends_with('{') ? "" : ",") + JsonText(form) + ":" + JsonText(name);
+    }
+    json += "},\"delimiters\":[";
+    for (const auto& [given, name] : batch::kDelimiters) {
+        json += (json.ends_with('[') ? "[" : ",[") + JsonText(given) + "," + JsonText(name) + "]";
+    }
+    json += "],\"mostDecimals\":" + std::to_string(kMostDecimals) +
+            ",\"startFigures\":" + std::to_string(kStartFigures) + "}";
+    return json;
+}
+
 // What the page is built from: the product's texts, the precision list, and the window's
 // controls in the page's reading order, in their groups and columns.
 std::string PageDescription() {
@@ -353,6 +381,7 @@ std::string PageDescription() {
         json += ",[" + JsonText(key) + (flag.of(before) ? ",\"1\"]" : ",\"0\"]");
     }
     json += "]";
+    json += ",\"converter\":" + ConverterJson();
     json += ",\"helpTitle\":" + JsonText(kHelpTitle);
     // What the viewer says when the help text cannot be fetched: missing (404), or not reached.
     const auto messageJson = [](const Message& m) {

@@ -18,7 +18,18 @@
  *   kept: [string, string][],
  *   groups: {name: string, frame: boolean, column: number}[],
  *   helpErrors: {missing: Message, other: Message, empty: Message},
- *   controls: Control[]}} PageDescription
+ *   controls: Control[], converter: Converter}} PageDescription
+ */
+/**
+ * The file converter's commands and options, as orvanel-cli takes them.
+ * @typedef {{name: string, summary: string, forms: string[], figures: boolean, decimals: boolean}} CommandUse
+ * @typedef {{commands: CommandUse[], forms: Record<string, string>, delimiters: [string, string][],
+ *   mostDecimals: number, startFigures: number}} Converter
+ */
+/**
+ * What a piece of input gives: its output, the refusals it adds, how many there are so far,
+ * and at the end orvanel-cli's exit status.
+ * @typedef {{output: Uint8Array, refusals: string[], refused: number, status: number | null}} Converted
  */
 /** The window's state and its context as the engine's entries, each named. @typedef {Record<string, string>} State */
 
@@ -113,35 +124,104 @@ export function Request(command, state) {
   return Encode([['command', command], ...Object.entries(state)]);
 }
 
+/** @param {Uint8Array[]} parts @returns {Uint8Array} each as "LENGTH:BYTES" */
+function Frames(parts) {
+  const encoder = new TextEncoder();
+  const framed = parts.flatMap((part) => [encoder.encode(`${part.length}:`), part]);
+  const bytes = new Uint8Array(framed.reduce((n, p) => n + p.length, 0));
+  framed.reduce((at, p) => (bytes.set(p, at), at + p.length), 0);
+  return bytes;
+}
+
+/** @param {Uint8Array} bytes "LENGTH:BYTES" one after another @returns {Uint8Array[]} */
+function Unframe(bytes) {
+  const parts = [];
+  for (let at = 0; at < bytes.length;) {
+    const colon = bytes.indexOf(0x3A, at);
+    const length = Number(new TextDecoder().decode(bytes.subarray(at, colon)));
+    parts.push(bytes.subarray(colon + 1, colon + 1 + length));
+    at = colon + 1 + length;
+  }
+  return parts;
+}
+
 export class Engine {
   /** @param {WebAssembly.Instance} instance @param {WebAssembly.Module} module */
   constructor(instance, module) {
     /** The release the build wrote into the engine, '' for an engine straight from the compiler. */
     this.release = new TextDecoder().decode(WebAssembly.Module.customSections(module, 'orvanel-release')[0] ?? new ArrayBuffer(0));
+    this.module = module;
     this.exports = /** @type {any} */ (instance.exports);
     this.exports._initialize();
     this.decoder = new TextDecoder();
   }
 
   /**
-   * @param {BufferSource | Response} source the engine's .wasm file, or the response bringing it
-   *   (compiled while it arrives)
+   * @param {BufferSource | Response | WebAssembly.Module} source the engine's .wasm file, the
+   *   response bringing it (compiled while it arrives), or the engine compiled
    * @returns {Promise<Engine>}
    */
   static async load(source) {
     const imports = { wasi_snapshot_preview1: WASI };
+    if (source instanceof WebAssembly.Module) return new Engine(await WebAssembly.instantiate(source, imports), source);
     const { instance, module } = source instanceof Response
       ? await WebAssembly.instantiateStreaming(source, imports)
       : await WebAssembly.instantiate(source, imports);
     return new Engine(instance, module);
   }
 
+  /**
+   * Copies `bytes` into the engine's buffer `buffer`, runs `run` and returns a copy of its answer.
+   * @param {Uint8Array} bytes @param {string} buffer @param {() => number} run @param {string} size
+   */
+  exchange(bytes, buffer, run, size) {
+    const at = this.exports[buffer](bytes.length);
+    new Uint8Array(this.exports.memory.buffer, at, bytes.length).set(bytes);
+    const answer = run();
+    return new Uint8Array(this.exports.memory.buffer, answer, this.exports[size]()).slice();
+  }
+
   /** @param {Uint8Array} request @returns {Uint8Array} the answer, a copy */
   call(request) {
-    const at = this.exports.request_buffer(request.length);
-    new Uint8Array(this.exports.memory.buffer, at, request.length).set(request);
-    const answer = this.exports.run();
-    return new Uint8Array(this.exports.memory.buffer, answer, this.exports.answer_size()).slice();
+    return this.exchange(request, 'request_buffer', () => this.exports.run(), 'answer_size');
+  }
+
+  /**
+   * Starts a run of the file converter with the words of orvanel-cli's command line, for the
+   * input named `name` ('' for pasted text). Returns the name to offer the result under, or
+   * throws with why the words are wrong.
+   * @param {string} name @param {string[]} words
+   * @returns {string}
+   */
+  convertBegin(name, words) {
+    const encoder = new TextEncoder();
+    const framed = Frames([name, ...words].map((w) => encoder.encode(w)));
+    const [offered, wrong] = Unframe(this.exchange(framed, 'convert_buffer', () => this.exports.convert_begin(), 'convert_answer_size'));
+    if (!offered.length) throw new Error(this.decoder.decode(wrong));
+    return this.decoder.decode(offered);
+  }
+
+  /**
+   * Converts a piece of the input; `last` ends it.
+   * @param {Uint8Array} piece @param {boolean} last
+   * @returns {Converted}
+   */
+  convertFeed(piece, last) {
+    const [output, counts, ...refusals] = Unframe(this.exchange(piece, 'convert_buffer',
+      () => this.exports.convert_feed(last ? 1 : 0), 'convert_answer_size'));
+    const [refused, status] = this.decoder.decode(counts).split(' ');
+    return { output, refusals: refusals.map((r) => this.decoder.decode(r)), refused: Number(refused),
+      status: status === undefined ? null : Number(status) };
+  }
+
+  /**
+   * The first rows of a CSV text, each a list of its cells' texts.
+   * @param {Uint8Array} start the text's first bytes @param {string} delimiter
+   * @returns {string[][]}
+   */
+  csvPreview(start, delimiter) {
+    const d = (delimiter === 'tab' ? '\t' : delimiter).charCodeAt(0);
+    return JSON.parse(this.decoder.decode(this.exchange(start, 'convert_buffer', () => this.exports.csv_preview(d), 'convert_answer_size')));
   }
 
   /** @returns {PageDescription} */

@@ -1,12 +1,21 @@
 // Starts the page: the engine, the regional number format (?lang=de or the browser's
 // language), the main panel with its start-up sequence, and offline use through a service
 // worker where the page is served over HTTP, with a notice when a new release is ready.
+import { ConvertPanel } from './convert.js';
 import { Engine } from './engine.js';
 import { MainPanel, NumberFormatOf, ShowMessage } from './page.js';
 import { HelpMissing, Viewer } from './viewer.js';
 
-/** The single-file page carries the engine and the help text in itself. */
-const inlined = /** @type {{ORVANEL_WASM?: string, ORVANEL_HELP?: string}} */ (globalThis);
+/** The single-file page carries the engine, the help text and the converter's worker in itself. */
+const inlined = /** @type {{ORVANEL_WASM?: string, ORVANEL_HELP?: string, ORVANEL_WORKER?: string}} */ (globalThis);
+
+/** The converter's worker: from the site, or, in the single file, from its own text. */
+function StartWorker() {
+  if (inlined.ORVANEL_WORKER) {
+    return new Worker(URL.createObjectURL(new Blob([inlined.ORVANEL_WORKER], { type: 'text/javascript' })));
+  }
+  return new Worker(new URL('convert-worker.js', import.meta.url), { type: 'module' });
+}
 
 /** @returns {BufferSource | Promise<Response>} */
 function EngineSource() {
@@ -76,6 +85,7 @@ const panel = new MainPanel(engine, NumberFormatOf(language), {
 });
 const viewer = new Viewer(ReadHelp, panel.page.helpErrors, ShowMessage);
 panel.start();
+new ConvertPanel(engine, panel.page, StartWorker);
 document.body.dataset.ready = 'true';
 performance.mark('orvanel-ready'); // the start-up line is in the pane
 
