@@ -5,8 +5,10 @@
 // at 200 and 400 % zoom, with text spacing and a 24 px font, German number format, axe-core's
 // verdict, and 500 random inputs typed in giving the lines orvanel-cli gives.
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
-import { readFileSync } from 'node:fs';
+import { execFileSync, spawnSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { after, before } from 'node:test';
 import { Serve } from '../../web/serve.mjs';
 import { testNeeding } from './needs.mjs';
@@ -164,7 +166,8 @@ const LayoutProblems = (page) => page.evaluate(() => {
   const problems = [];
   const width = document.documentElement.clientWidth;
   if (document.documentElement.scrollWidth > width) problems.push(`the page is ${document.documentElement.scrollWidth} px wide`);
-  const controls = [...document.querySelectorAll('#frmMain .unit > *, #update:not([hidden]) > *')];
+  const controls = [...document.querySelectorAll('#frmMain .unit > *, #update:not([hidden]) > *, ' +
+    '.convertOptions > :not([hidden]), .convertRun > :not(:empty)')];
   const name = (/** @type {Element} */ e) => e.id || e.textContent;
   const boxes = controls.map((e) => /** @type {[Element, DOMRect]} */ ([e, e.getBoundingClientRect()]));
   for (const [e, r] of boxes) {
@@ -323,6 +326,8 @@ testNeeding('axe-core finds no violation at 390 and 1280 px: at start-up, with a
     await page.getByRole('alertdialog').waitFor();
     assert.deepEqual(await violations(), [], `${width} px, a message`);
     await page.keyboard.press('Enter');
+    await ConvertPasted(page, ['1', 'x', '2']);
+    assert.deepEqual(await violations(), [], `${width} px, a conversion done`);
     await page.getByRole('button', { name: 'Help' }).click();
     await page.getByRole('textbox', { name: 'Help for Orvanel' }).waitFor();
     assert.deepEqual(await violations(), [], `${width} px, Help`);
@@ -361,16 +366,90 @@ testNeeding('500 random inputs typed in give the lines orvanel-cli gives', noSit
   }
 });
 
-testNeeding('offline: the visited site keeps working, and the single file works from disk', noSite, async () => {
+testNeeding('offline: the visited site keeps working and converting, and so does the single file from disk', noSite, async () => {
   const page = await open();
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.context().setOffline(true);
   await page.reload();
   await page.waitForSelector('body[data-ready]');
   assert.deepEqual(await paneLines(page), ['1.00 radians = 57°17\'45"', '']);
+  assert.equal((await ConvertPasted(page, ['1'])).toString(), '1.00000 radians = 57°17\'45"\n');
   await page.goto(new URL('../orvanel.html', `file://${site}/`).href);
   await page.waitForSelector('body[data-ready]');
   await page.getByRole('button', { name: 'Clear input' }).click();
   await enter(page, 'Degrees', '30');
   assert.equal(await lastLine(page), '30°0\'0" = 0.52360 radians');
+  assert.equal((await ConvertPasted(page, ['2'])).toString(), '2.00000 radians = 114°35\'30"\n');
+});
+
+/**
+ * Converts with the converter's default options (rad2deg) the lines pasted in.
+ * @param {any} page @param {string[]} lines
+ * @returns {Promise<Buffer>} what it offers to download
+ */
+async function ConvertPasted(page, lines) {
+  await page.getByRole('textbox', { name: 'Paste the angles here' }).fill(`${lines.join('\n')}\n`);
+  return Converted(page);
+}
+
+/** @param {any} page @returns {Promise<Buffer>} the result of the conversion started, downloaded */
+async function Converted(page) {
+  await page.getByRole('button', { name: 'Convert', exact: true }).click();
+  const link = page.getByRole('link', { name: /^Download / });
+  await link.waitFor();
+  const [download] = await Promise.all([page.waitForEvent('download'), link.click()]);
+  return readFileSync(await download.path());
+}
+
+// Rows of gauges with their positions in the notations people write, a few of them wrong, a
+// quoted note with delimiters and a line break; about `size` bytes.
+/** @param {number} size */
+function GaugeFile(size) {
+  const rows = ['gauge,lat,lon,note'];
+  const notes = ['', '"upper, left bank"', '"said ""dry""\nin May"'];
+  for (let i = 0, bytes = 0; bytes < size; i++) {
+    const lat = `${i % 90} ${i % 60} ${(i * 7) % 60}.${i % 10}${i % 3 ? ' S' : ''}`;
+    const lon = i % 997 === 0 ? 'east' : `${i % 180}°${i % 60}'${(i * 13) % 600 / 10}"E`;
+    rows.push(`G${i},${lat},${lon},${notes[i % 3]}`);
+    bytes += rows.at(-1)?.length ?? 0;
+  }
+  return Buffer.from(`${rows.join('\r\n')}\r\n`);
+}
+
+testNeeding('a 10 MB CSV file and pasted lines convert as orvanel-cli converts them, with no request on the way', noSite || noCli, async () => {
+  const page = await open();
+  const file = GaugeFile(10e6);
+  const folder = mkdtempSync(join(tmpdir(), 'orvanel-'));
+  writeFileSync(join(folder, 'gauges.csv'), file);
+  await page.getByLabel('Command').selectOption('dms2deg');
+  await page.getByLabel('Decimals').selectOption('7');
+  await page.getByLabel('CSV columns').check();
+  await page.getByLabel('The first row names the columns').check();
+  await page.locator('#cvFile').setInputFiles({ name: 'gauges.csv', mimeType: 'text/csv', buffer: file });
+  await page.getByRole('checkbox', { name: 'lat' }).check();
+  await page.getByRole('checkbox', { name: 'lon' }).check();
+  /** @type {string[]} */
+  const requests = [];
+  page.context().on('request', (/** @type {any} */ r) => requests.push(r.url()));
+  const words = ['dms2deg', '--decimals', '7', '--csv', '--delimiter', ',', '--header', '--column', '2', '--column', '3'];
+  const run = spawnSync(cli, [...words, '--file', 'gauges.csv'], { cwd: folder, maxBuffer: 1 << 26 });
+  assert.ok((await Converted(page)).equals(run.stdout), 'the converted file');
+  assert.deepEqual(requests.filter((url) => !url.startsWith('blob:')), []);
+  const refused = run.stderr.toString().replaceAll('orvanel-cli: ', '').trim().split('\n');
+  assert.deepEqual(await page.locator('#cvRefusals li').allTextContents(), refused);
+  assert.equal(await page.getByRole('link', { name: /^Download / }).textContent(), 'Download gauges.dms2deg.csv');
+
+  // Cancelled before the end, nothing is offered.
+  await page.getByRole('button', { name: 'Convert', exact: true }).click();
+  await page.getByRole('button', { name: 'Cancel' }).click();
+  await page.getByText('Cancelled.').waitFor();
+  assert.equal(await page.locator('#cvResult').isVisible(), false);
+
+  await page.getByLabel('Command').selectOption('deg2dms');
+  await page.locator('#cvForm').selectOption('degmin');
+  await page.getByLabel('CSV columns').uncheck();
+  const lines = ['-36.952777', '174,75833', '360', '1e400', '', '12.5 N'];
+  const pasted = await ConvertPasted(page, lines);
+  const said = spawnSync(cli, ['deg2dms', '--form', 'degmin', '--decimals', '7'], { input: `${lines.join('\n')}\n` });
+  assert.ok(pasted.equals(said.stdout), pasted.toString());
 });
