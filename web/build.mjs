@@ -38,7 +38,9 @@ for (const name of Object.keys(contents).sort()) hash.update(name).update('\0').
 const release = hash.digest('hex').slice(0, 16);
 contents['sw.js'] = Buffer.from(contents['sw.js'].toString('utf8').replace('@RELEASE@', release)
   .replace('@FILES@', JSON.stringify(['./', ...Object.keys(files)])));
-contents['app/main.js'] = Buffer.from(contents['app/main.js'].toString('utf8').replace('@RELEASE@', release));
+for (const script of ['app/main.js', `app/${worker}`]) {
+  contents[script] = Buffer.from(contents[script].toString('utf8').replace('@RELEASE@', release));
+}
 contents['orvanel.wasm'] = WithSection(contents['orvanel.wasm'], 'orvanel-release', release);
 const preloads = modules.filter((m) => m !== 'main.js').map((m) => `<link rel="modulepreload" href="app/${m}">`);
 contents['index.html'] = Buffer.from(contents['index.html'].toString('utf8').replace('<!-- modulepreloads -->', preloads.join('\n')));

@@ -150,6 +150,7 @@ class Preview : private csv::Handler {
 
 std::string g_buffer;
 std::string g_answer;
+std::string g_output; // the last piece's output
 std::optional<Session> g_session;
 
 } // namespace
@@ -199,13 +200,13 @@ extern "C" ORVANEL_EXPORT("convert_begin") const char* ConvertBegin() {
     return g_answer.data();
 }
 
-// Converts the piece of input in the buffer (the end of the input when `last`); the answer is
-// the output it gives, framed, then the refusals it gives, each framed, after a frame with
-// their count so far and the exit status orvanel-cli would give ("" before the end).
+// Converts the piece of input in the buffer (the end of the input when `last`). The answer is
+// a frame with the count of refusals so far and, at the end, the exit status orvanel-cli would
+// give, then the refusals this piece gives, each framed. The output it gives is at
+// convert_output(), convert_output_size() bytes, until the next piece.
 extern "C" ORVANEL_EXPORT("convert_feed") const char* ConvertFeed(int last) {
     g_answer.clear();
     if (!g_session) {
-        Frame(g_answer, "");
         Frame(g_answer, "0 2");
         return g_answer.data();
     }
@@ -219,12 +220,20 @@ extern "C" ORVANEL_EXPORT("convert_feed") const char* ConvertFeed(int last) {
         runner.finish();
         status = runner.anyFailed() ? "2" : runner.anyRefused() ? "1" : "0";
     }
-    Frame(g_answer, sink.out);
     Frame(g_answer, std::to_string(sink.refused) + (status.empty() ? "" : " " + status));
     g_answer += sink.refusals;
-    sink.out.clear();
     sink.refusals.clear();
+    std::swap(g_output, sink.out); // handed over without a copy; the sink starts afresh
+    sink.out.clear();
     return g_answer.data();
+}
+
+extern "C" ORVANEL_EXPORT("convert_output") const char* ConvertOutput() {
+    return g_output.data();
+}
+
+extern "C" ORVANEL_EXPORT("convert_output_size") std::size_t ConvertOutputSize() {
+    return g_output.size();
 }
 
 // The first rows of the CSV text in the buffer, with `delimiter`, as a JSON array of rows.

@@ -18,7 +18,8 @@ const TYPES = {
 /**
  * @param {string} folder
  * @param {number} port 0 for any free one
- * @param {{cacheControl?: string, gzip?: boolean}} host headers as a host sends them
+ * @param {{cacheControl?: string, gzip?: boolean, isolated?: boolean}} host headers as a host sends
+ *   them; isolated: cross-origin isolation, under which the browser measures a page's memory
  * @returns {Promise<{server: import('node:http').Server, address: string, publish: (folder: string) => void}>}
  */
 export async function Serve(folder, port, host = {}) {
@@ -31,6 +32,10 @@ export async function Serve(folder, port, host = {}) {
       /** @type {Record<string, string>} */
       const headers = { 'content-type': TYPES[extname(path)] ?? 'application/octet-stream' };
       if (host.cacheControl) headers['cache-control'] = host.cacheControl;
+      if (host.isolated) {
+        headers['cross-origin-opener-policy'] = 'same-origin';
+        headers['cross-origin-embedder-policy'] = 'require-corp';
+      }
       if (host.gzip && /\bgzip\b/.test(String(request.headers['accept-encoding']))) {
         body = gzipSync(body);
         headers['content-encoding'] = 'gzip';

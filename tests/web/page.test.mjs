@@ -6,7 +6,7 @@
 // verdict, and 500 random inputs typed in giving the lines orvanel-cli gives.
 import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before } from 'node:test';
@@ -425,7 +425,7 @@ testNeeding('a 10 MB CSV file and pasted lines convert as orvanel-cli converts t
   await page.getByLabel('Decimals').selectOption('7');
   await page.getByLabel('CSV columns').check();
   await page.getByLabel('The first row names the columns').check();
-  await page.locator('#cvFile').setInputFiles({ name: 'gauges.csv', mimeType: 'text/csv', buffer: file });
+  await page.locator('#cvFile').setInputFiles(join(folder, 'gauges.csv'));
   await page.getByRole('checkbox', { name: 'lat' }).check();
   await page.getByRole('checkbox', { name: 'lon' }).check();
   /** @type {string[]} */
@@ -440,6 +440,8 @@ testNeeding('a 10 MB CSV file and pasted lines convert as orvanel-cli converts t
   assert.equal(await page.getByRole('link', { name: /^Download / }).textContent(), 'Download gauges.dms2deg.csv');
 
   // Cancelled before the end, nothing is offered.
+  writeFileSync(join(folder, 'more.csv'), Buffer.concat([file, file, file, file]));
+  await page.locator('#cvFile').setInputFiles(join(folder, 'more.csv'));
   await page.getByRole('button', { name: 'Convert', exact: true }).click();
   await page.getByRole('button', { name: 'Cancel' }).click();
   await page.getByText('Cancelled.').waitFor();
@@ -452,4 +454,5 @@ testNeeding('a 10 MB CSV file and pasted lines convert as orvanel-cli converts t
   const pasted = await ConvertPasted(page, lines);
   const said = spawnSync(cli, ['deg2dms', '--form', 'degmin', '--decimals', '7'], { input: `${lines.join('\n')}\n` });
   assert.ok(pasted.equals(said.stdout), pasted.toString());
+  rmSync(folder, { recursive: true });
 });

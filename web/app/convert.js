@@ -67,7 +67,7 @@ export class ConvertPanel {
       if (file) this.setFile(file);
     });
     $('cvRun').addEventListener('click', () => this.run());
-    $('cvCancel').addEventListener('click', () => this.worker?.postMessage({ cancel: true }));
+    $('cvCancel').addEventListener('click', () => this.cancel());
   }
 
   ensureWorker() {
@@ -166,7 +166,16 @@ export class ConvertPanel {
     $('cvRefusals').replaceChildren();
     this.running(true);
     this.say('Converting…');
+    performance.mark('orvanel-convert-start');
     worker.postMessage({ run: { name: this.file?.name ?? '', words: this.words(), source: this.source() } });
+  }
+
+  // Ends the worker, and the run with it; the next run starts another.
+  cancel() {
+    this.worker?.terminate();
+    this.worker = null;
+    this.running(false);
+    this.say('Cancelled.');
   }
 
   /** @param {boolean} on */
@@ -186,9 +195,6 @@ export class ConvertPanel {
     if (report.wrong) {
       this.running(false);
       this.say(report.wrong);
-    } else if (report.cancelled) {
-      this.running(false);
-      this.say('Cancelled.');
     } else if (report.result) {
       this.finished(report);
     } else if (report.total !== undefined) {
@@ -208,6 +214,7 @@ export class ConvertPanel {
 
   /** @param {{result: Blob, name: string, refused: number}} report */
   finished({ result, name, refused }) {
+    performance.mark('orvanel-convert-done');
     this.running(false);
     this.download = URL.createObjectURL(result);
     const link = $('cvDownload');

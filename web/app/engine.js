@@ -202,14 +202,16 @@ export class Engine {
   }
 
   /**
-   * Converts a piece of the input; `last` ends it.
+   * Converts a piece of the input; `last` ends it. The output is a view into the engine's
+   * memory, good until the next call: a Blob made of it takes a copy.
    * @param {Uint8Array} piece @param {boolean} last
    * @returns {Converted}
    */
   convertFeed(piece, last) {
-    const [output, counts, ...refusals] = Unframe(this.exchange(piece, 'convert_buffer',
+    const [counts, ...refusals] = Unframe(this.exchange(piece, 'convert_buffer',
       () => this.exports.convert_feed(last ? 1 : 0), 'convert_answer_size'));
     const [refused, status] = this.decoder.decode(counts).split(' ');
+    const output = new Uint8Array(this.exports.memory.buffer, this.exports.convert_output(), this.exports.convert_output_size());
     return { output, refusals: refusals.map((r) => this.decoder.decode(r)), refused: Number(refused),
       status: status === undefined ? null : Number(status) };
   }
