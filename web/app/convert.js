@@ -109,11 +109,11 @@ export class ConvertPanel {
 
   // The first rows, as the converter reads them, each column with a box to choose it.
   async preview() {
-    const table = $('cvColumns');
+    const preview = $('cvColumns');
     const csv = $('cvCsv').checked;
     $('cvHeaderLabel').hidden = !csv;
     $('cvDelimiterLabel').hidden = !csv;
-    table.hidden = !csv;
+    preview.hidden = !csv;
     if (!csv) return;
     const start = new Uint8Array(await this.source().slice(0, PREVIEW_BYTES).arrayBuffer());
     const rows = this.engine.csvPreview(start, $('cvDelimiter').value);
@@ -138,8 +138,8 @@ export class ConvertPanel {
     });
     const head = document.createElement('tr');
     head.append(...heads);
-    table.querySelector('thead').replaceChildren(head);
-    table.querySelector('tbody').replaceChildren(...body);
+    preview.querySelector('thead').replaceChildren(head);
+    preview.querySelector('tbody').replaceChildren(...body);
   }
 
   /** @returns {string[]} the options as orvanel-cli's command line */
