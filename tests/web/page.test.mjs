@@ -443,6 +443,7 @@ testNeeding('a 10 MB CSV file and pasted lines convert as orvanel-cli converts t
   writeFileSync(join(folder, 'more.csv'), Buffer.concat([file, file, file, file]));
   await page.locator('#cvFile').setInputFiles(join(folder, 'more.csv'));
   await page.getByRole('button', { name: 'Convert', exact: true }).click();
+  await page.getByRole('status').getByText(/^Converting… (25|50|75) %$/).waitFor(); // said as it goes
   await page.getByRole('button', { name: 'Cancel' }).click();
   await page.getByText('Cancelled.').waitFor();
   assert.equal(await page.locator('#cvResult').isVisible(), false);

@@ -205,6 +205,8 @@ export class ConvertPanel {
   /** @param {{done: number, total: number, refusals: string[], refused: number, first: Uint8Array | null}} report */
   progress({ done, total, refusals, first }) {
     $('cvProgress').value = total ? done / total : 1;
+    const quarter = total ? Math.floor((4 * done) / total) : 4; // said at each quarter, not at every piece
+    if (quarter > 0 && quarter < 4 && !$('cvStatus').textContent.endsWith(`${25 * quarter} %`)) this.say(`Converting… ${25 * quarter} %`);
     if (first) {
       const lines = new TextDecoder().decode(first).split(/\r?\n|\r/).slice(0, FIRST_LINES);
       $('cvFirst').textContent = lines.join('\n');
