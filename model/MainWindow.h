@@ -73,10 +73,15 @@ inline Options DefaultOptions() {
     return options;
 }
 
+// SigFigs for the precision list's entry, 0 before the first choice.
+constexpr int SigFigsOfEntry(int figuresEntry) {
+    return figuresEntry < 0 ? 0 : SigFigsOf(kFewestFigures + figuresEntry);
+}
+
 inline CalcSettings Settings(const State& state, const Context& context) {
     const Options& o = state.options;
     CalcSettings settings;
-    settings.sigFigs = state.figuresEntry < 0 ? 0 : SigFigsOf(kFewestFigures + state.figuresEntry);
+    settings.sigFigs = SigFigsOfEntry(state.figuresEntry);
     settings.options = {o.outputInDecimal.checked, o.decimalDegrees.checked,
                         o.roundToMinutes.checked, o.showPlusMinus.checked};
     settings.format = context.format;
