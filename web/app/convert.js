@@ -55,10 +55,7 @@ export class ConvertPanel {
     panel.addEventListener('pointerdown', () => this.ensureWorker(), { once: true });
     $('cvCommand').addEventListener('change', () => this.showOptions());
     for (const id of ['cvCsv', 'cvHeader', 'cvDelimiter']) $(id).addEventListener('change', () => this.preview());
-    $('cvText').addEventListener('input', () => {
-      this.setFile(null);
-      this.preview();
-    });
+    $('cvText').addEventListener('input', () => (this.file ? this.setFile(null) : this.preview())); // ticks stay while it is edited
     $('cvFile').addEventListener('change', () => this.setFile($('cvFile').files[0] ?? null));
     panel.addEventListener('dragover', (/** @type {DragEvent} */ e) => e.preventDefault());
     panel.addEventListener('drop', (/** @type {DragEvent} */ e) => {
