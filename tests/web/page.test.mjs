@@ -455,5 +455,14 @@ testNeeding('a 10 MB CSV file and pasted lines convert as orvanel-cli converts t
   const pasted = await ConvertPasted(page, lines);
   const said = spawnSync(cli, ['deg2dms', '--form', 'degmin', '--decimals', '7'], { input: `${lines.join('\n')}\n` });
   assert.ok(pasted.equals(said.stdout), pasted.toString());
+  // A file dropped on the panel is taken as one opened.
+  const dropped = await page.evaluateHandle(() => {
+    const data = new DataTransfer();
+    data.items.add(new File(['12.5\n'], 'dropped.txt'));
+    return data;
+  });
+  await page.locator('#frmConvert').dispatchEvent('drop', { dataTransfer: dropped });
+  assert.equal((await Converted(page)).toString(), '12.5 = 12°30.0000000\'\n');
+  assert.equal(await page.getByRole('link', { name: /^Download / }).textContent(), 'Download dropped.deg2dms.txt');
   rmSync(folder, { recursive: true });
 });
