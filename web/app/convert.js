@@ -64,7 +64,7 @@ export class ConvertPanel {
       if (file) this.setFile(file);
     });
     $('cvRun').addEventListener('click', () => this.run());
-    $('cvCancel').addEventListener('click', () => this.cancel());
+    $('cvCancel').addEventListener('click', () => this.stop('Cancelled.'));
   }
 
   ensureWorker() {
@@ -72,6 +72,11 @@ export class ConvertPanel {
     const worker = this.startWorker();
     worker.postMessage({ module: this.engine.module });
     worker.addEventListener('message', ({ data }) => this.report(data));
+    // A worker that fails (out of memory, say) ends the run with the browser's reason.
+    worker.addEventListener('error', (event) => {
+      event.preventDefault();
+      this.stop(`The conversion stopped: ${event.message || 'the browser ended it'}.`);
+    });
     this.worker = worker;
     return worker;
   }
@@ -167,12 +172,13 @@ export class ConvertPanel {
     worker.postMessage({ run: { name: this.file?.name ?? '', words: this.words(), source: this.source() } });
   }
 
-  // Ends the worker, and the run with it; the next run starts another.
-  cancel() {
+  // Ends the worker, and the run with it, saying why; the next run starts another.
+  /** @param {string} why */
+  stop(why) {
     this.worker?.terminate();
     this.worker = null;
     this.running(false);
-    this.say('Cancelled.');
+    this.say(why);
   }
 
   /** @param {boolean} on */
