@@ -4,11 +4,11 @@
 // them to standard output and standard error. The input and output never have to be whole in
 // memory: what a piece gives is handed back and forgotten.
 //
-// Words and answers are framed as "LENGTH:BYTES", LENGTH in decimal, one after another.
+// Words and answers are frames (Wire.h), one after another.
 #include "BatchOptions.h"
 #include "Csv.h"
+#include "Wire.h"
 
-#include <charconv>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,28 +21,16 @@ using namespace orvanel;
 // Refusals kept for the page to list; beyond them only the count grows.
 constexpr std::size_t kKeptRefusals = 1000;
 
-void Frame(std::string& out, std::string_view bytes) {
-    out += std::to_string(bytes.size());
-    out += ':';
-    out += bytes;
-}
+using wire::AppendFrame;
+using wire::JsonText;
 
 // The framed words of `bytes`, or nothing when they are not framed so.
 std::optional<std::vector<std::string>> Words(std::string_view bytes) {
     std::vector<std::string> words;
-    while (!bytes.empty()) {
-        std::size_t length = 0;
-        const char* end = bytes.data() + bytes.size();
-        const auto read = std::from_chars(bytes.data(), end, length);
-        if (read.ec != std::errc() || read.ptr == end || *read.ptr != ':') {
+    for (std::string_view word; !bytes.empty(); words.emplace_back(word)) {
+        if (wire::TakeFrame(bytes, word) != wire::FrameProblem::None) {
             return std::nullopt;
         }
-        bytes.remove_prefix(static_cast<std::size_t>(read.ptr - bytes.data()) + 1);
-        if (length > bytes.size()) {
-            return std::nullopt;
-        }
-        words.emplace_back(bytes.substr(0, length));
-        bytes.remove_prefix(length);
     }
     return words;
 }
@@ -56,7 +44,7 @@ class PageSink : public batch::Sink {
     bool flush() override { return true; }
     void refuse(std::string_view message) override {
         if (++refused <= kKeptRefusals) {
-            Frame(refusals, message);
+            AppendFrame(refusals, message);
         }
     }
 
@@ -84,25 +72,6 @@ std::string ConvertedName(std::string_view name, std::string_view command, bool 
            std::string(name.substr(stem));
 }
 
-// A JSON string; control characters escaped, any other byte as it is.
-std::string JsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            constexpr char kHex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += kHex[(c >> 4) & 0xF];
-            out += kHex[c & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
 // The first rows of a CSV text as JSON, cells as their texts, so that a column can be picked
 // by its header. The file's own rules read them: the converter's CSV reader.
 class Preview : private csv::Handler {
@@ -126,7 +95,7 @@ class Preview : private csv::Handler {
         for (const auto& row : m_rows) {
             json += json.size() > 1 ? ",[" : "[";
             for (std::size_t c = 0; c < row.size(); ++c) {
-                json += (c > 0 ? "," : "") + JsonString(row[c]);
+                json += (c > 0 ? "," : "") + JsonText(row[c]);
             }
             json += "]";
         }
@@ -155,12 +124,6 @@ std::optional<Session> g_session;
 
 } // namespace
 
-#ifdef __wasm__
-#define ORVANEL_EXPORT(name) __attribute__((export_name(name)))
-#else
-#define ORVANEL_EXPORT(name)
-#endif
-
 // The page writes what it hands over into a buffer of `size` bytes that this returns.
 extern "C" ORVANEL_EXPORT("convert_buffer") char* ConvertBuffer(std::size_t size) {
     g_buffer.assign(size, '\0');
@@ -179,8 +142,8 @@ extern "C" ORVANEL_EXPORT("convert_begin") const char* ConvertBegin() {
     g_answer.clear();
     auto words = Words(g_buffer);
     if (!words || words->empty()) {
-        Frame(g_answer, "");
-        Frame(g_answer, "the converter's words are not framed");
+        AppendFrame(g_answer, "");
+        AppendFrame(g_answer, "the converter's words are not framed");
         return g_answer.data();
     }
     Session& session = g_session.emplace();
@@ -188,15 +151,15 @@ extern "C" ORVANEL_EXPORT("convert_begin") const char* ConvertBegin() {
     const std::vector<std::string_view> args(session.words.begin() + 1, session.words.end());
     if (const auto wrong = batch::Parse(args, session.options)) {
         g_session.reset();
-        Frame(g_answer, "");
-        Frame(g_answer, *wrong);
+        AppendFrame(g_answer, "");
+        AppendFrame(g_answer, *wrong);
         return g_answer.data();
     }
     const std::string& name = session.words.front();
     const batch::Job& job = session.options.job;
     session.runner.emplace(job, session.sink);
     session.runner->beginInput(name.empty() ? "line" : name + ": line");
-    Frame(g_answer, ConvertedName(name, args.empty() ? "" : args.front(), job.csv.has_value()));
+    AppendFrame(g_answer, ConvertedName(name, args.empty() ? "" : args.front(), job.csv.has_value()));
     return g_answer.data();
 }
 
@@ -207,7 +170,7 @@ extern "C" ORVANEL_EXPORT("convert_begin") const char* ConvertBegin() {
 extern "C" ORVANEL_EXPORT("convert_feed") const char* ConvertFeed(int last) {
     g_answer.clear();
     if (!g_session) {
-        Frame(g_answer, "0 2");
+        AppendFrame(g_answer, "0 2");
         return g_answer.data();
     }
     batch::Runner& runner = *g_session->runner;
@@ -220,7 +183,7 @@ extern "C" ORVANEL_EXPORT("convert_feed") const char* ConvertFeed(int last) {
         runner.finish();
         status = runner.anyFailed() ? "2" : runner.anyRefused() ? "1" : "0";
     }
-    Frame(g_answer, std::to_string(sink.refused) + (status.empty() ? "" : " " + status));
+    AppendFrame(g_answer, std::to_string(sink.refused) + (status.empty() ? "" : " " + status));
     g_answer += sink.refusals;
     sink.refusals.clear();
     std::swap(g_output, sink.out); // handed over without a copy; the sink starts afresh

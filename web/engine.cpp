@@ -17,6 +17,7 @@
 #include "StrProc.h"
 #include "ViewerMessages.h"
 #include "WebAddress.h"
+#include "Wire.h"
 
 #include <algorithm>
 #include <array>
@@ -65,25 +66,21 @@ std::string Decode(std::string_view bytes, Entries& entries) {
         }
         const std::string name(key);
         bytes.remove_prefix(colon + 1);
-        std::size_t length = 0;
-        const char* end = bytes.data() + bytes.size();
-        const auto read = std::from_chars(bytes.data(), end, length);
-        if (read.ec != std::errc() || read.ptr == bytes.data() || read.ptr == end ||
-            *read.ptr != ':') {
+        std::string_view value;
+        switch (wire::TakeFrame(bytes, value)) {
+        case wire::FrameProblem::BadLength:
             return "a bad length for " + name;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(read.ptr - bytes.data()) + 1);
-        if (length > bytes.size()) {
+        case wire::FrameProblem::PastEnd:
             return name + " runs past the end";
+        case wire::FrameProblem::None:
+            break;
         }
-        const std::string_view value = bytes.substr(0, length);
         if (!IsWtf8(value)) {
             return name + " is not UTF-8";
         }
         if (!entries.emplace(key, value).second) {
             return name + " is given twice";
         }
-        bytes.remove_prefix(length);
     }
     return {};
 }
@@ -91,9 +88,7 @@ std::string Decode(std::string_view bytes, Entries& entries) {
 void Append(std::string& out, std::string_view key, std::string_view value) {
     out += key;
     out += ':';
-    out += std::to_string(value.size());
-    out += ':';
-    out += value;
+    wire::AppendFrame(out, value);
 }
 
 // The window's state as entries: the flags, "1" or "0", that a request gives and its answer
@@ -102,7 +97,7 @@ struct Flag {
     std::string_view key;
     bool& (*of)(window::State&);
 };
-constexpr std::array<Flag, 12> kStateFlags = {{
+constexpr std::array<Flag, 11> kStateFlags = {{
     {"outputInDecimal", [](window::State& s) -> bool& { return s.options.outputInDecimal.checked; }},
     {"outputInDecimalEnabled", [](window::State& s) -> bool& { return s.options.outputInDecimal.enabled; }},
     {"roundToMinutes", [](window::State& s) -> bool& { return s.options.roundToMinutes.checked; }},
@@ -114,7 +109,13 @@ constexpr std::array<Flag, 12> kStateFlags = {{
     {"symbolFace", [](window::State& s) -> bool& { return s.symbolFace; }},
     {"startUpCompleted", [](window::State& s) -> bool& { return s.startUpCompleted; }},
     {"paneHasSelection", [](window::State& s) -> bool& { return s.paneHasSelection; }},
-    {"deg2RadFocusable", nullptr}, // of the context, not the state
+}};
+
+// The context's flags, which a request gives and its answer does not: whether the buttons the
+// focus may be sent to can take it.
+constexpr std::array<std::pair<std::string_view, bool window::Context::*>, 2> kContextFlags = {{
+    {"deg2RadFocusable", &window::Context::deg2RadFocusable},
+    {"rad2DegFocusable", &window::Context::rad2DegFocusable},
 }};
 
 struct Field {
@@ -129,10 +130,9 @@ constexpr std::array<Field, 6> kFields = {{{"radians", &EntryFields::radians},
                                            {"sign", &EntryFields::sign}}};
 
 // The request's other keys: the event, the list entry chosen (its figures; empty before the
-// first choice), whether "Radians to degrees" can take the focus, the regional decimal
-// separator, group separator and minus sign.
-constexpr std::array<std::string_view, 6> kOtherKeys = {"command", "figures", "rad2DegFocusable",
-                                                        "decimal", "group",   "minus"};
+// first choice), the regional decimal separator, group separator and minus sign.
+constexpr std::array<std::string_view, 5> kOtherKeys = {"command", "figures", "decimal", "group",
+                                                        "minus"};
 
 // The user's events by name, in the order of window::Event.
 constexpr std::array<std::string_view, 12> kEvents = {
@@ -150,25 +150,36 @@ std::vector<std::string_view> RequestKeys() {
     for (const Flag& flag : kStateFlags) {
         keys.push_back(flag.key);
     }
+    for (const auto& [key, of] : kContextFlags) {
+        keys.push_back(key);
+    }
     for (const Field& field : kFields) {
         keys.push_back(field.key);
     }
     return keys;
 }
 
+// Reads the flag `key` into `flag`; why it is no flag, or nothing.
+std::string ReadFlag(Entries& entries, std::string_view key, bool& flag) {
+    const std::string_view value = entries[key];
+    if (value != "0" && value != "1") {
+        return std::string(key) + " is neither 0 nor 1";
+    }
+    flag = value == "1";
+    return {};
+}
+
 std::string Flags(Entries& entries, Request& request) {
     for (const Flag& flag : kStateFlags) {
-        const std::string_view value = entries[flag.key];
-        if (value != "0" && value != "1") {
-            return std::string(flag.key) + " is neither 0 nor 1";
+        if (std::string wrong = ReadFlag(entries, flag.key, flag.of(request.state)); !wrong.empty()) {
+            return wrong;
         }
-        (flag.of ? flag.of(request.state) : request.context.deg2RadFocusable) = value == "1";
     }
-    const std::string_view rad2Deg = entries["rad2DegFocusable"];
-    if (rad2Deg != "0" && rad2Deg != "1") {
-        return "rad2DegFocusable is neither 0 nor 1";
+    for (const auto& [key, of] : kContextFlags) {
+        if (std::string wrong = ReadFlag(entries, key, request.context.*of); !wrong.empty()) {
+            return wrong;
+        }
     }
-    request.context.rad2DegFocusable = rad2Deg == "1";
     return {};
 }
 
@@ -229,9 +240,7 @@ std::string Answer(Request& request, const Outcome& outcome) {
         Append(text, field.key, f.*field.of);
     }
     for (const Flag& flag : kStateFlags) {
-        if (flag.of) {
-            Append(text, flag.key, flag.of(state) ? "1" : "0");
-        }
+        Append(text, flag.key, flag.of(state) ? "1" : "0");
     }
     Append(text, "figures",
            state.figuresEntry < 0 ? std::string() : std::to_string(kFewestFigures + state.figuresEntry));
@@ -254,16 +263,7 @@ std::string ErrorAnswer(std::string_view why) {
     return text;
 }
 
-std::string JsonText(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-        }
-        out += c;
-    }
-    return out + "\"";
-}
+using wire::JsonText;
 
 constexpr const char* kKinds[] = {"frame", "label",  "sign", "field", "button",
                                   "check", "option", "list", "pane",  "link"};
@@ -373,14 +373,10 @@ std::string PageDescription() {
     }
     json += "]";
     // What the model keeps that no control shows, as a window holds it before start-up.
-    window::State before;
-    json += ",\"kept\":[[\"figures\",\"\"]";
-    for (const std::string_view key : {"symbolFace", "startUpCompleted"}) {
-        const Flag& flag = *std::find_if(kStateFlags.begin(), kStateFlags.end(),
-                                         [key](const Flag& f) { return f.key == key; });
-        json += ",[" + JsonText(key) + (flag.of(before) ? ",\"1\"]" : ",\"0\"]");
-    }
-    json += "]";
+    const window::State before;
+    const auto bit = [](bool on) { return on ? std::string("\"1\"") : std::string("\"0\""); };
+    json += ",\"kept\":[[\"figures\",\"\"],[\"symbolFace\"," + bit(before.symbolFace) +
+            "],[\"startUpCompleted\"," + bit(before.startUpCompleted) + "]]";
     json += ",\"converter\":" + ConverterJson();
     json += ",\"helpTitle\":" + JsonText(kHelpTitle);
     // What the viewer says when the help text cannot be fetched: missing (404), or not reached.
@@ -421,12 +417,6 @@ std::string g_request;
 std::string g_answer;
 
 } // namespace
-
-#ifdef __wasm__
-#define ORVANEL_EXPORT(name) __attribute__((export_name(name)))
-#else
-#define ORVANEL_EXPORT(name)
-#endif
 
 // The page writes its request into a buffer of `size` bytes that this returns.
 extern "C" ORVANEL_EXPORT("request_buffer") char* RequestBuffer(std::size_t size) {

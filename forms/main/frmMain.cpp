@@ -230,7 +230,7 @@ void frmMain::writeState(const window::State& state, int listEntry) {
     const window::Options& options = state.options;
     choose(chkDecimal, options.outputInDecimal);
     choose(chkRoundToMinutes, options.roundToMinutes);
-    choose(state.options.decimalDegrees.checked ? optDecDegrees : optDecMinutes, {true, true});
+    (options.decimalDegrees.checked ? optDecDegrees : optDecMinutes)->setChecked(true); // a pair
     optDecDegrees->setEnabled(options.decimalDegrees.enabled);
     optDecMinutes->setEnabled(options.decimalMinutesEnabled);
     choose(chkShowPlusMinus, options.showPlusMinus);

@@ -40,13 +40,12 @@ export class ConvertPanel {
   }
 
   fillLists() {
-    const { commands, forms, delimiters, mostDecimals, startFigures } = this.converter;
+    const { commands, delimiters, mostDecimals, startFigures } = this.converter;
     Fill($('cvCommand'), commands.map((c) => [c.name, `${c.name}: ${c.summary}`]));
     Fill($('cvFigures'), this.figures.map((f) => [String(f), String(f)]));
     $('cvFigures').value = String(startFigures);
     Fill($('cvDecimals'), [['', 'as usual'], ...Array.from({ length: mostDecimals + 1 }, (_, d) => /** @type {[string, string]} */ ([String(d), String(d)]))]);
     Fill($('cvDelimiter'), delimiters);
-    this.forms = forms;
   }
 
   wire() {
@@ -85,7 +84,7 @@ export class ConvertPanel {
   showOptions() {
     const command = this.command();
     const form = $('cvForm');
-    Fill(form, command.forms.map((f) => [f, /** @type {Record<string, string>} */ (this.forms)[f]]));
+    Fill(form, command.forms.map((f) => [f, this.converter.forms[f]]));
     $('cvFormLabel').hidden = !command.forms.length;
     $('cvFiguresLabel').hidden = !command.figures;
     $('cvDecimalsLabel').hidden = !command.decimals;

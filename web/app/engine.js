@@ -79,18 +79,43 @@ function FromWtf8(bytes) {
 }
 
 /**
- * Entries "KEY:LENGTH:VALUE", LENGTH the bytes of VALUE: no text can split or bend them.
+ * Frames "LENGTH:BYTES", LENGTH the count of BYTES, one after another, each after "KEY:" where
+ * it has a key: no byte can split or bend them.
+ * @param {Uint8Array[]} parts
+ * @param {string[]} [keys] each part's key, names in ASCII
+ * @returns {Uint8Array}
+ */
+function Frames(parts, keys = []) {
+  const encoder = new TextEncoder();
+  const framed = parts.flatMap((part, i) => [encoder.encode(`${keys[i] === undefined ? '' : `${keys[i]}:`}${part.length}:`), part]);
+  const bytes = new Uint8Array(framed.reduce((n, p) => n + p.length, 0));
+  framed.reduce((at, p) => (bytes.set(p, at), at + p.length), 0);
+  return bytes;
+}
+
+const ASCII = new TextDecoder();
+
+/**
+ * The frame at `at` and where the next one starts; an answer not so made is an error.
+ * @param {Uint8Array} bytes @param {number} at
+ * @returns {{value: Uint8Array, next: number}}
+ */
+function ReadFrame(bytes, at) {
+  const colon = bytes.indexOf(0x3A, at);
+  const length = colon < 0 ? NaN : Number(ASCII.decode(bytes.subarray(at, colon)));
+  if (colon <= at || !Number.isInteger(length) || colon + 1 + length > bytes.length) {
+    throw new Error('the engine gave an answer that cannot be read');
+  }
+  return { value: bytes.subarray(colon + 1, colon + 1 + length), next: colon + 1 + length };
+}
+
+/**
+ * Entries "KEY:LENGTH:VALUE", the values in WTF-8.
  * @param {[string, string][]} entries
  * @returns {Uint8Array}
  */
 export function Encode(entries) {
-  /** @type {number[]} */
-  const bytes = [];
-  for (const [key, value] of entries) {
-    const encoded = Wtf8(value);
-    bytes.push(...Wtf8(`${key}:${encoded.length}:`), ...encoded);
-  }
-  return Uint8Array.from(bytes);
+  return Frames(entries.map(([, value]) => Uint8Array.from(Wtf8(value))), entries.map(([key]) => key));
 }
 
 /**
@@ -100,18 +125,25 @@ export function Encode(entries) {
  */
 export function DecodeEntries(bytes) {
   const entries = new Map();
-  const ascii = new TextDecoder();
   for (let at = 0; at < bytes.length;) {
     const keyEnd = bytes.indexOf(0x3A, at);
-    const lengthEnd = keyEnd < 0 ? -1 : bytes.indexOf(0x3A, keyEnd + 1);
-    const length = Number(ascii.decode(bytes.subarray(keyEnd + 1, lengthEnd)));
-    if (keyEnd <= at || lengthEnd < 0 || !Number.isInteger(length) || lengthEnd + 1 + length > bytes.length) {
-      throw new Error('the engine gave an answer that cannot be read');
-    }
-    entries.set(ascii.decode(bytes.subarray(at, keyEnd)), FromWtf8(bytes.subarray(lengthEnd + 1, lengthEnd + 1 + length)));
-    at = lengthEnd + 1 + length;
+    if (keyEnd <= at) throw new Error('the engine gave an answer that cannot be read');
+    const { value, next } = ReadFrame(bytes, keyEnd + 1);
+    entries.set(ASCII.decode(bytes.subarray(at, keyEnd)), FromWtf8(value));
+    at = next;
   }
   return entries;
+}
+
+/** @param {Uint8Array} bytes frames one after another @returns {Uint8Array[]} */
+function Unframe(bytes) {
+  const parts = [];
+  for (let at = 0; at < bytes.length;) {
+    const { value, next } = ReadFrame(bytes, at);
+    parts.push(value);
+    at = next;
+  }
+  return parts;
 }
 
 /**
@@ -122,27 +154,6 @@ export function DecodeEntries(bytes) {
  */
 export function Request(command, state) {
   return Encode([['command', command], ...Object.entries(state)]);
-}
-
-/** @param {Uint8Array[]} parts @returns {Uint8Array} each as "LENGTH:BYTES" */
-function Frames(parts) {
-  const encoder = new TextEncoder();
-  const framed = parts.flatMap((part) => [encoder.encode(`${part.length}:`), part]);
-  const bytes = new Uint8Array(framed.reduce((n, p) => n + p.length, 0));
-  framed.reduce((at, p) => (bytes.set(p, at), at + p.length), 0);
-  return bytes;
-}
-
-/** @param {Uint8Array} bytes "LENGTH:BYTES" one after another @returns {Uint8Array[]} */
-function Unframe(bytes) {
-  const parts = [];
-  for (let at = 0; at < bytes.length;) {
-    const colon = bytes.indexOf(0x3A, at);
-    const length = Number(new TextDecoder().decode(bytes.subarray(at, colon)));
-    parts.push(bytes.subarray(colon + 1, colon + 1 + length));
-    at = colon + 1 + length;
-  }
-  return parts;
 }
 
 export class Engine {
