@@ -19,12 +19,10 @@ struct Result {
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kTwoValues = "Two values are needed: X Y";
 constexpr std::string_view kNotANumber = "Not a number";
 constexpr std::string_view kSeparatorsDiffer = "Decimal separator differs from the first value's";
 constexpr std::string_view kLineTooLong = "Line too long";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // Result lines are handed on in blocks of about this size unless each must go at once.
 constexpr std::size_t kBlock = std::size_t{1} << 16;
 
@@ -36,17 +34,13 @@ Result FromOutcome(Outcome&& outcome) {
     return outcome.message ? Refusal(outcome.message->text) : Result{std::move(outcome.paneLine), "", 0};
 }
 
-bool IsAdder(Command command) {
-    return command == Command::Add || command == Command::Sub;
-}
-
 // The two values of an adder line: "X Y", blanks between; nothing when there are not two.
 std::optional<std::pair<std::string_view, std::string_view>> SplitOperands(std::string_view line) {
     const auto gap = line.find_first_of(kBlanks);
     if (gap == std::string_view::npos) {
         return std::nullopt;
     }
-    const std::string_view rest = Trimmed(line.substr(gap), kBlanks);
+    const std::string_view rest = TrimBlanks(line.substr(gap));
     if (rest.find_first_of(kBlanks) != std::string_view::npos) {
         return std::nullopt;
     }
@@ -164,12 +158,12 @@ Runner::Runner(const Job& job, Sink& sink)
 bool Runner::takeOperands(const std::vector<std::string_view>& operands) {
     if (IsAdder(m_job.command) && operands.size() == 2) {
         const Result result =
-            ConvertAdder(m_job, Trimmed(operands[0], kBlanks), Trimmed(operands[1], kBlanks));
+            ConvertAdder(m_job, TrimBlanks(operands[0]), TrimBlanks(operands[1]));
         const int culprit = std::max(result.culprit, 1);
         return give(result, "argument", culprit, operands[static_cast<std::size_t>(culprit) - 1]);
     }
     for (std::size_t i = 0; i < operands.size(); ++i) {
-        const std::string_view trimmed = Trimmed(operands[i], kBlanks);
+        const std::string_view trimmed = TrimBlanks(operands[i]);
         const Result result = trimmed.empty() ? Result{} : Convert(m_job, trimmed);
         if (!give(result, "argument", static_cast<long>(i) + 1, operands[i])) {
             return false;
@@ -217,7 +211,7 @@ bool Runner::afterFeed() {
 }
 
 std::optional<std::string> Runner::convert(long line, int column, std::string_view cell) {
-    const std::string_view trimmed = Trimmed(cell, kBlanks);
+    const std::string_view trimmed = TrimBlanks(cell);
     if (trimmed.empty() || m_stop) {
         return std::nullopt; // an empty cell stays empty, as a blank line gives a blank line
     }
@@ -240,7 +234,7 @@ bool Runner::takeLine(std::string_view line, bool tooLong) {
     if (++m_lineNumber == 1 && line.starts_with(kByteOrderMark)) {
         line.remove_prefix(kByteOrderMark.size()); // a byte-order mark some editors put first
     }
-    const std::string_view trimmed = Trimmed(line, kBlanks);
+    const std::string_view trimmed = TrimBlanks(line);
     const Result result = tooLong           ? Refusal(kLineTooLong)
                           : trimmed.empty() ? Result{}
                                             : Convert(m_job, trimmed, m_job.values);

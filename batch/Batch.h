@@ -18,6 +18,16 @@ namespace orvanel::batch {
 
 enum class Command { Rad2Deg, Deg2Rad, Add, Sub, Dms2Deg, Deg2Dms };
 
+// add and sub take two values, X and Y.
+constexpr bool IsAdder(Command command) {
+    return command == Command::Add || command == Command::Sub;
+}
+
+// dms2deg and deg2dms work on the digits typed, with --decimals rather than --figures.
+constexpr bool IsExact(Command command) {
+    return command == Command::Dms2Deg || command == Command::Deg2Dms;
+}
+
 // The decimals dms2deg and deg2dms give when not told: decimal degrees to 0.000001° (about
 // 0.1 m on the ground), seconds to 0.01" (about 0.3 m), minutes to 0.0001' (about 0.2 m).
 inline constexpr int kDegreeDecimals = 6;

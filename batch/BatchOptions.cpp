@@ -6,8 +6,6 @@
 namespace orvanel::batch {
 namespace {
 
-
-
 // What the command line says, before it is checked against the command.
 struct Given {
     std::optional<std::string_view> command, form, figures, decimals, delimiter;
@@ -15,14 +13,6 @@ struct Given {
     bool csv = false;
     bool header = false;
 };
-
-bool IsAdder(Command command) {
-    return command == Command::Add || command == Command::Sub;
-}
-
-bool IsExact(Command command) {
-    return command == Command::Dms2Deg || command == Command::Deg2Dms;
-}
 
 // kCommandUses lists the commands in the order of Command.
 std::optional<Command> CommandNamed(std::string_view name) {

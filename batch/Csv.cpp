@@ -9,7 +9,6 @@
 namespace orvanel::csv {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Where the next byte that ends an unquoted cell is: a delimiter, CR or LF.
 std::size_t EndOfUnquoted(std::string_view bytes, std::size_t from, char delimiter) {
@@ -223,7 +222,7 @@ void Filter::resolveNames() {
             continue;
         }
         const auto at = std::find_if(m_headerRow.begin(), m_headerRow.end(), [&](const auto& name) {
-            return Trimmed(name, " \t") == Trimmed(column.name, " \t");
+            return TrimBlanks(name) == TrimBlanks(column.name);
         });
         if (at == m_headerRow.end()) {
             m_handler.problem(1, 0, column.name, "No such column", true);

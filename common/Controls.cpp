@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "Outcome.h"
+#include "StrProc.h"
 #include "Twips.h"
 
 #include <QAccessible>

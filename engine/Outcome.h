@@ -36,7 +36,4 @@ struct Outcome {
     bool paneCommas = false; // turn every "." already in the pane into ","
 };
 
-// The line end of text that leaves a window whole: the pane's copy, the viewer's text.
-inline constexpr std::string_view kCrLf = "\r\n";
-
 } // namespace orvanel

@@ -236,7 +236,7 @@ DecimalDegrees ReadDecimalDegrees(std::string_view text) {
     value.negative = direction.negative;
     for (std::string_view mark : {"\u00B0", "\u00BA"}) { // °, º
         if (text.ends_with(mark)) {
-            text = Trimmed(text.substr(0, text.size() - mark.size()), " \t");
+            text = TrimBlanks(text.substr(0, text.size() - mark.size()));
             break;
         }
     }

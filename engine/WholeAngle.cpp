@@ -11,8 +11,6 @@ namespace {
 
 enum Unit { Degrees = 0, Minutes = 1, Seconds = 2, None = 3 };
 
-constexpr std::string_view kBlanks = " \t";
-
 struct Marker {
     std::string_view text;
     Unit unit;
@@ -56,9 +54,6 @@ bool IsLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-std::string_view Trim(std::string_view text) {
-    return Trimmed(text, kBlanks);
-}
 
 // The hemisphere `word` names: 'N', 'E', 'S' or 'W' for a whole word in any letter case
 // ("North", "south") or its initial; 0 for anything else.
@@ -88,7 +83,7 @@ char TakeLeadingHemisphere(std::string_view& text) {
     }
     const char hemisphere = HemisphereOf(text.substr(0, length));
     if (hemisphere != 0) {
-        text = Trim(text.substr(length));
+        text = TrimBlanks(text.substr(length));
     }
     return hemisphere;
 }
@@ -106,7 +101,7 @@ char TakeTrailingHemisphere(std::string_view& text) {
     }
     const char hemisphere = HemisphereOf(word);
     if (hemisphere != 0) {
-        text = Trim(text.substr(0, start));
+        text = TrimBlanks(text.substr(0, start));
     }
     return hemisphere;
 }
@@ -115,7 +110,7 @@ char TakeTrailingHemisphere(std::string_view& text) {
 char TakeSign(std::string_view& text) {
     for (std::string_view sign : kSigns) {
         if (text.starts_with(sign)) {
-            text = Trim(text.substr(sign.size()));
+            text = TrimBlanks(text.substr(sign.size()));
             return sign == "+" ? '+' : '-';
         }
     }
@@ -310,7 +305,7 @@ std::string_view ProblemText(AngleProblem problem) {
 }
 
 Direction TakeDirection(std::string_view& text) {
-    text = Trim(text);
+    text = TrimBlanks(text);
     char sign = TakeSign(text);
     const char leading = TakeLeadingHemisphere(text);
     if (sign == 0 && leading != 0) {

@@ -33,4 +33,18 @@ std::string FoldToLower(std::string_view text);
 // trimmed of spaces only; tabs are kept.
 std::string_view Trimmed(std::string_view text, std::string_view blanks);
 
+// The blanks between the parts of a pasted angle, a command's operands and a CSV cell's text.
+inline constexpr std::string_view kBlanks = " \t";
+
+// `text` without the blanks (kBlanks) at either end.
+inline std::string_view TrimBlanks(std::string_view text) {
+    return Trimmed(text, kBlanks);
+}
+
+// What some editors put before the first line of a UTF-8 file.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The line end of text that leaves a window whole: the pane's copy, the viewer's text.
+inline constexpr std::string_view kCrLf = "\r\n";
+
 } // namespace orvanel
