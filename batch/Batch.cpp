@@ -9,10 +9,10 @@
 
 namespace orvanel::batch {
 
-// The result line for one input (without its line end), or why it is refused; for the adder,
-// which of its two values is at fault (1 or 2), 0 for the input as a whole.
+// The result for one input, or why it is refused; for the adder, which of its two values is at
+// fault (1 or 2), 0 for the input as a whole.
 struct Result {
-    std::string line;
+    ResultLine line;
     std::string refusal;
     int culprit = 0;
 };
@@ -27,11 +27,11 @@ constexpr std::string_view kLineTooLong = "Line too long";
 constexpr std::size_t kBlock = std::size_t{1} << 16;
 
 Result Refusal(std::string_view why, int culprit = 0) {
-    return {"", std::string(why), culprit};
+    return {{}, std::string(why), culprit};
 }
 
 Result FromOutcome(Outcome&& outcome) {
-    return outcome.message ? Refusal(outcome.message->text) : Result{std::move(outcome.paneLine), "", 0};
+    return outcome.message ? Refusal(outcome.message->text) : Result{std::move(outcome.result), "", 0};
 }
 
 // The two values of an adder line: "X Y", blanks between; nothing when there are not two.
@@ -76,8 +76,8 @@ int DecimalsOf(const Job& job) {
                                                   : kSecondDecimals;
 }
 
-// "45°30'0\" = 45.500000": the angle as read, each part given, and its decimal degrees; only
-// the value when that is all that is wanted.
+// "45°30'0\" = 45.500000": the angle as read, each part given, and its decimal degrees; the
+// echo left out when only the value is wanted.
 Result ConvertToDecimalDegrees(const Job& job, std::string_view input, bool valueOnly) {
     const WholeAngle angle = ReadWholeAngle(input, AngleLimits::BelowSixty);
     if (!angle) {
@@ -88,12 +88,12 @@ Result ConvertToDecimalDegrees(const Job& job, std::string_view input, bool valu
     if (!value) { // each part in range, the whole more than a full turn
         return Refusal(ProblemText(AngleProblem::DegreesOutOfRange));
     }
-    if (valueOnly) {
-        return {std::move(*value), "", 0};
+    Result result{{"", std::move(*value), {}}, "", 0};
+    if (!valueOnly) {
+        const auto part = [](const std::string& text) { return text.empty() ? "0" : text; };
+        result.line.echo = DegreeText(f.sign, part(f.degrees), part(f.minutes), part(f.seconds));
     }
-    const auto part = [](const std::string& text) { return text.empty() ? "0" : text; };
-    return {DegreeText(f.sign, part(f.degrees), part(f.minutes), part(f.seconds)) + " = " + *value,
-            "", 0};
+    return result;
 }
 
 // "-36.952778 = -36°57'10.00\"": the value as read, and its degrees, minutes and seconds.
@@ -102,27 +102,14 @@ Result ConvertToSexagesimal(const Job& job, std::string_view input, bool valueOn
     if (!value) {
         return Refusal(ProblemText(value.problem));
     }
-    std::string text = SexagesimalText(value, job.form, DecimalsOf(job));
-    if (valueOnly) {
-        return {std::move(text), "", 0};
+    Result result{{"", SexagesimalText(value, job.form, DecimalsOf(job)), {}}, "", 0};
+    if (!valueOnly) {
+        result.line.echo = (value.negative ? "-" : "") + std::string(value.number);
     }
-    return {(value.negative ? "-" : "") + std::string(value.number) + " = " + text, "", 0};
+    return result;
 }
 
-// The result alone: what follows " = ", without " radians".
-std::string_view ValueOf(std::string_view line) {
-    constexpr std::string_view kRadians = " radians";
-    if (const auto equals = line.find(" = "); equals != std::string_view::npos) {
-        line.remove_prefix(equals + 3);
-    }
-    if (line.ends_with(kRadians)) {
-        line.remove_suffix(kRadians.size());
-    }
-    return line;
-}
-
-// `input` is trimmed of blanks and not empty. With `valueOnly` the line may be the result
-// alone (ValueOf takes it either way).
+// `input` is trimmed of blanks and not empty. With `valueOnly` the echo may be left out.
 Result Convert(const Job& job, std::string_view input, bool valueOnly = false) {
     EntryFields fields;
     switch (job.command) {
@@ -215,12 +202,12 @@ std::optional<std::string> Runner::convert(long line, int column, std::string_vi
     if (trimmed.empty() || m_stop) {
         return std::nullopt; // an empty cell stays empty, as a blank line gives a blank line
     }
-    const Result result = Convert(m_job, trimmed, true);
+    Result result = Convert(m_job, trimmed, true);
     if (!result.refusal.empty()) {
         m_stop = !refuse(m_source, line, cell, result.refusal, column);
         return std::nullopt;
     }
-    return std::string(ValueOf(result.line));
+    return std::move(result.line.value);
 }
 
 void Runner::problem(long line, int column, std::string_view cell, std::string_view why,
@@ -244,10 +231,10 @@ bool Runner::takeLine(std::string_view line, bool tooLong) {
 bool Runner::give(const Result& result, std::string_view where, long number,
                   std::string_view input) {
     if (result.refusal.empty()) {
-        return emit(m_job.values ? ValueOf(result.line) : result.line);
+        return emit(result.line);
     }
     // With --values every input has its line, an empty one where it was refused.
-    return refuse(where, number, input, result.refusal) && (!m_job.values || emit({}));
+    return refuse(where, number, input, result.refusal) && (!m_job.values || emit(std::string_view{}));
 }
 
 // The head of an over-long line is always longer than the echo, so it ends in "…" too.
@@ -276,6 +263,17 @@ void Runner::tell(std::string_view where, long number, int column,
 
 bool Runner::emit(std::string_view line) {
     m_out += line;
+    m_out += m_end;
+    return pass();
+}
+
+// The whole line, or with --values the value alone.
+bool Runner::emit(const ResultLine& line) {
+    if (m_job.values) {
+        m_out += line.value;
+    } else {
+        line.appendTo(m_out);
+    }
     m_out += m_end;
     return pass();
 }

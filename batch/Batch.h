@@ -99,6 +99,7 @@ class Runner : private csv::Handler {
     void tell(std::string_view where, long number, int column,
               std::optional<std::string_view> input, std::string_view why);
     bool emit(std::string_view line);
+    bool emit(const ResultLine& line);
     bool pass();
     bool handOn();
 

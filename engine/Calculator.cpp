@@ -132,10 +132,11 @@ Outcome ConvertDegreesToRadians(EntryFields& fields, const CalcSettings& setting
 
     // The typed angle is echoed in its short form, with the degrees field's separator.
     Outcome outcome;
-    outcome.paneLine = ApplySeparator(
-        DegreeText(sign, GeneralNumberText(d), GeneralNumberText(m), GeneralNumberText(s)) + " = " +
-            fields.radians + " radians",
+    outcome.result.echo = ApplySeparator(
+        DegreeText(sign, GeneralNumberText(d), GeneralNumberText(m), GeneralNumberText(s)),
         degreesComma);
+    outcome.result.value = fields.radians;
+    outcome.result.unit = "radians";
     outcome.paneCommas = degreesComma;
     return outcome;
 }
@@ -166,10 +167,8 @@ Outcome ConvertRadiansToDegrees(EntryFields& fields, const CalcSettings& setting
 
     Outcome outcome;
     const bool oneRadian = fields.radians == "1" || fields.radians == "-1";
-    outcome.paneLine.reserve(48);
-    outcome.paneLine += fields.radians;
-    outcome.paneLine += oneRadian ? " radian = " : " radians = ";
-    outcome.paneLine += DegreePart(negative ? -r : r, settings, commaMode);
+    outcome.result.echo = fields.radians + (oneRadian ? " radian" : " radians");
+    outcome.result.value = DegreePart(negative ? -r : r, settings, commaMode);
     return outcome;
 }
 
@@ -226,14 +225,8 @@ Outcome PlusMinus(EntryFields& fields, PlusMinusIndex index, const CalcSettings&
 
     Outcome outcome;
     if (settings.options.showPlusMinus) {
-        std::string& line = outcome.paneLine;
-        line.reserve(a.size() + b.size() + fields.radians.size() + 16);
-        line += '(';
-        line += a;
-        line += add ? " + " : " - ";
-        line += b;
-        line += ") mod 2pi = ";
-        line += fields.radians;
+        outcome.result.echo = '(' + a + (add ? " + " : " - ") + b + ") mod 2pi";
+        outcome.result.value = fields.radians;
     }
     return outcome;
 }

@@ -29,10 +29,42 @@ enum class FocusTarget {
     Rad2DegButton
 };
 
+// A conversion's result in its parts, "echo = value unit": 30°0'0" = 0.52360 radians. The
+// results pane shows the whole line, orvanel-cli --values the value alone.
+struct ResultLine {
+    std::string echo;      // the input as read: 30°0'0", 1.00000 radians, (1 + 2) mod 2pi
+    std::string value;     // the result: 0.52360, 57°17'45"
+    std::string_view unit; // the value's unit, when the value does not show it: radians
+
+    bool empty() const { return echo.empty() && value.empty(); }
+
+    // Appends the line as the results pane shows it, without its line end; nothing for no
+    // result.
+    void appendTo(std::string& out) const {
+        if (empty()) {
+            return;
+        }
+        out += echo;
+        out += " = ";
+        out += value;
+        if (!unit.empty()) {
+            out += ' ';
+            out += unit;
+        }
+    }
+
+    std::string text() const {
+        std::string line;
+        line.reserve(echo.size() + value.size() + unit.size() + 4);
+        appendTo(line);
+        return line;
+    }
+};
+
 struct Outcome {
     std::optional<Message> message;             // shown after the fields are written
     FocusTarget focus = FocusTarget::Unchanged; // applied after the message is closed
-    std::string paneLine;    // the line to add to the results pane, without its line end
+    ResultLine result;       // what to add to the results pane, if anything
     bool paneCommas = false; // turn every "." already in the pane into ","
 };
 

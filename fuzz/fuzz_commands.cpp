@@ -37,10 +37,10 @@ void Rad2Deg(const CalcSettings& settings, const EntryFields& after, const Outco
     Check(settings.options.roundToMinutes == after.seconds.empty(), "seconds field");
     Check(after.seconds.empty() || std::stoi(after.seconds) <= 59, "seconds", after.seconds);
     if (settings.options.outputInDecimal && !settings.options.decimalDegrees) {
-        const auto minutes = outcome.paneLine.find("°") + 2;
-        Check(outcome.paneLine.compare(minutes, 2, "60") != 0, "never 60 decimal minutes",
-              outcome.paneLine);
-        Check(outcome.paneLine[minutes] != '-', "no minus on the minutes", outcome.paneLine);
+        const std::string& degrees = outcome.result.value;
+        const auto minutes = degrees.find("°") + 2;
+        Check(degrees.compare(minutes, 2, "60") != 0, "never 60 decimal minutes", degrees);
+        Check(degrees[minutes] != '-', "no minus on the minutes", degrees);
     }
 }
 
@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         : command == 5 ? ChangeSign(after, focusable)
                        : PlusMinus(after, static_cast<PlusMinusIndex>(command - 2), settings);
 
-    const std::string& line = outcome.paneLine;
+    const std::string line = outcome.result.text();
     Check(line.find_first_of("\r\n") == std::string::npos, "a result line is one line", line);
     Check(!(outcome.message && !line.empty()), "a message adds no line");
     const int decimals = std::max(ResolveDecimals(settings.sigFigs - 1, settings.format), 0);

@@ -66,11 +66,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         const Outcome outcome = window::Handle(state, event, context);
         CheckOptions(state.options);
         if (event == Event::DecimalClicked || event == Event::RoundToMinutesClicked) {
-            Check(outcome.focus == FocusTarget::Rad2DegButton && outcome.paneLine.empty(),
+            Check(outcome.focus == FocusTarget::Rad2DegButton && outcome.result.empty(),
                   "an option click");
         }
     }
-    Check(window::Handle(state, Event::Load, context).paneLine == first.paneLine && state == started,
+    Check(window::Handle(state, Event::Load, context).result.text() == first.result.text() && state == started,
           "start-up from any state");
     return 0;
 }

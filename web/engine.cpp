@@ -247,7 +247,7 @@ std::string Answer(Request& request, const Outcome& outcome) {
     Append(text, "signSeen", SignSeen(f.sign, state.symbolFace));
     Append(text, "signHeard", SignHeard(f.sign));
     Append(text, "copyCaption", window::CopyButtonFor(state.paneHasSelection).caption);
-    Append(text, "paneLine", outcome.paneLine);
+    Append(text, "paneLine", outcome.result.text());
     Append(text, "paneCommas", outcome.paneCommas ? "1" : "0");
     Append(text, "messageText", message.text);
     Append(text, "messageTitle", message.title);

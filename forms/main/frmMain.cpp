@@ -250,8 +250,8 @@ window::Context frmMain::context() const {
 }
 
 void frmMain::apply(const Outcome& outcome) {
-    if (!outcome.paneLine.empty()) {
-        txbOutput->appendLine(QString::fromStdString(outcome.paneLine), outcome.paneCommas);
+    if (!outcome.result.empty()) {
+        txbOutput->appendLine(QString::fromStdString(outcome.result.text()), outcome.paneCommas);
     }
     if (outcome.message) {
         m_services.messages.show(this, *outcome.message);

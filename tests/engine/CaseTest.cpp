@@ -245,7 +245,7 @@ void CheckCommand(const Row& row, const std::string& where) {
     const Outcome outcome = Run(row[0], fields, Settings(row[1], form));
     const Message message = outcome.message.value_or(Message{});
     const std::map<std::string, std::string> got = {
-        {"line", outcome.paneLine},
+        {"line", outcome.result.text()},
         {"message", message.text},
         {"title", message.title},
         {"style", outcome.message ? std::to_string(static_cast<int>(message.style)) : ""},
@@ -269,7 +269,7 @@ void CheckCommand(const Row& row, const std::string& where) {
         const CliRun run = RunCli(command + "|--crlf", input + "\n");
         const std::string said = expected.contains("cli") ? expected["cli"]
                                  : outcome.message        ? message.text
-                                                          : outcome.paneLine;
+                                                          : outcome.result.text();
         EXPECT_EQ(run.status == 0 ? run.out : run.err.substr(run.err.rfind("\": ") + 3),
                   said + (run.status == 0 ? "\r\n" : "\n"))
             << where << " (orvanel-cli " << command << ")";
