@@ -159,8 +159,8 @@ bool Runner::takeOperands(const std::vector<std::string_view>& operands) {
     return true;
 }
 
-void Runner::beginInput(std::string source) {
-    m_source = std::move(source);
+void Runner::beginInput(std::string_view name) {
+    m_source = name.empty() ? "line" : std::string(name) + ": line";
     m_lineNumber = 0;
     m_reader = LineReader();
     if (m_job.csv) {

@@ -7,6 +7,7 @@
 #include "Calculator.h"
 #include "Csv.h"
 #include "LineReader.h"
+#include "OptionTable.h"
 #include "Sexagesimal.h"
 
 #include <optional>
@@ -15,18 +16,6 @@
 #include <vector>
 
 namespace orvanel::batch {
-
-enum class Command { Rad2Deg, Deg2Rad, Add, Sub, Dms2Deg, Deg2Dms };
-
-// add and sub take two values, X and Y.
-constexpr bool IsAdder(Command command) {
-    return command == Command::Add || command == Command::Sub;
-}
-
-// dms2deg and deg2dms work on the digits typed, with --decimals rather than --figures.
-constexpr bool IsExact(Command command) {
-    return command == Command::Dms2Deg || command == Command::Deg2Dms;
-}
 
 // The decimals dms2deg and deg2dms give when not told: decimal degrees to 0.000001° (about
 // 0.1 m on the ground), seconds to 0.01" (about 0.3 m), minutes to 0.0001' (about 0.2 m).
@@ -73,9 +62,10 @@ class Runner : private csv::Handler {
     // adder exactly two, X and Y. False when the run must stop.
     bool takeOperands(const std::vector<std::string_view>& operands);
 
-    // The lines of one input, fed in pieces of any size; `source` names its lines in refusals
-    // ("line", "data.txt: line"). A byte-order mark before its first line is skipped.
-    void beginInput(std::string source);
+    // The lines of one input, fed in pieces of any size. Refusals name its lines "line N" when
+    // `name` is empty (standard input, pasted text), else "NAME: line N". A byte-order mark
+    // before its first line is skipped.
+    void beginInput(std::string_view name);
     bool feed(std::string_view bytes);
     bool endInput();
 
@@ -83,8 +73,14 @@ class Runner : private csv::Handler {
     bool finish();
 
     bool anyRefused() const { return m_refused; }
-    bool anyFailed() const { return m_failed; }
     bool writeFailed() const { return m_writeFailed; }
+
+    // The run's exit status so far; `unreadable` when an input could not be read.
+    Status status(bool unreadable = false) const {
+        return m_writeFailed || unreadable || m_failed ? Status::Failed
+               : m_refused                             ? Status::Refused
+                                                       : Status::Converted;
+    }
 
   private:
     bool takeLine(std::string_view line, bool tooLong);

@@ -14,14 +14,62 @@ struct Given {
     bool header = false;
 };
 
-// kCommandUses lists the commands in the order of Command.
 std::optional<Command> CommandNamed(std::string_view name) {
-    for (std::size_t i = 0; i < kCommandUses.size(); ++i) {
-        if (kCommandUses[i].name == name) {
-            return static_cast<Command>(i);
+    for (const CommandRow& row : kCommands) {
+        if (row.name == name) {
+            return row.command;
         }
     }
     return std::nullopt;
+}
+
+const FormRow* FormNamed(std::string_view name) {
+    for (const FormRow& row : kForms) {
+        if (row.name == name) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+// The delimiter `given` names, by its name or as itself.
+std::optional<char> DelimiterNamed(std::string_view given) {
+    for (const DelimiterRow& row : kDelimiters) {
+        if (given == row.given || (given.size() == 1 && given[0] == row.delimiter)) {
+            return row.delimiter;
+        }
+    }
+    return std::nullopt;
+}
+
+// The names of the commands `which` holds, joined: "dms2deg and deg2dms".
+template <typename Which>
+std::string CommandNames(Which which, std::string_view last) {
+    std::vector<std::string> names;
+    for (const CommandRow& row : kCommands) {
+        if (which(row)) {
+            names.emplace_back(row.name);
+        }
+    }
+    return Joined(names, last);
+}
+
+const auto kAny = [](const CommandRow&) { return true; };
+const auto kWithFigures = [](const CommandRow& row) { return row.figures; };
+const auto kWithDecimals = [](const CommandRow& row) { return row.decimals; };
+
+std::string FormMessage() {
+    std::string message = "--form takes ";
+    bool first = true;
+    for (const CommandRow& row : kCommands) {
+        if (const std::string forms = ListText("{names " + std::string(row.name) + "}",
+                                               ListStyle::Plain, false);
+            !forms.empty()) {
+            message += (first ? "" : ", and ") + forms + " with " + std::string(row.name);
+            first = false;
+        }
+    }
+    return message;
 }
 
 std::optional<int> WholeNumber(std::string_view text, int least, int most) {
@@ -34,29 +82,25 @@ std::optional<int> WholeNumber(std::string_view text, int least, int most) {
     return value;
 }
 
-// The option's flag, or nothing when `name` takes a value or is unknown.
-bool* Flag(std::string_view name, Options& options, Given& given) {
-    if (name == "--crlf" || name == "--strict") {
-        return name == "--crlf" ? &options.job.crlf : &options.job.strict;
+// Records the option `row` given with `value` (empty for a flag).
+void Take(const OptionRow& row, std::string_view value, Options& options, Given& given) {
+    Job& job = options.job;
+    switch (row.option) {
+    case Option::Figures: given.figures = value; break;
+    case Option::Form: given.form = value; break;
+    case Option::Decimals: given.decimals = value; break;
+    case Option::Delimiter: given.delimiter = value; break;
+    case Option::Column: given.columns.push_back(value); break;
+    case Option::File: options.files.emplace_back(value); break;
+    case Option::Values: job.values = true; break;
+    case Option::Csv: given.csv = true; break;
+    case Option::Header: given.header = true; break;
+    case Option::Crlf: job.crlf = true; break;
+    case Option::Strict: job.strict = true; break;
+    case Option::LineBuffered: options.lineBuffered = true; break;
+    case Option::Help:
+    case Option::Version: break; // answered before the words are read
     }
-    if (name == "--csv" || name == "--header") {
-        return name == "--csv" ? &given.csv : &given.header;
-    }
-    if (name == "--values") {
-        return &options.job.values;
-    }
-    return name == "--line-buffered" ? &options.lineBuffered : nullptr;
-}
-
-// Where an option's value goes, or nothing for an option that takes none or is unknown.
-std::optional<std::string_view>* Valued(std::string_view name, Given& given) {
-    if (name == "--figures" || name == "--form") {
-        return name == "--figures" ? &given.figures : &given.form;
-    }
-    if (name == "--decimals" || name == "--delimiter") {
-        return name == "--decimals" ? &given.decimals : &given.delimiter;
-    }
-    return nullptr;
 }
 
 // Reads the words; why they are wrong, or nothing.
@@ -78,32 +122,22 @@ std::optional<std::string> Read(const std::vector<std::string_view>& args, Optio
             value = arg.substr(eq + 1);
             arg = arg.substr(0, eq);
         }
-        if (bool* flag = Flag(arg, options, given)) {
-            if (value) {
-                return std::string(arg) + " takes no value";
-            }
-            *flag = true;
-            continue;
-        }
-        if (arg == "--help" || arg == "--version") {
-            return std::string(arg) + " takes no value"; // given bare, Run has answered it
-        }
-        if (!Valued(arg, given) && arg != "--file" && arg != "--column") {
+        const OptionRow* row = OptionNamed(arg);
+        if (row == nullptr) {
             return "unknown option " + std::string(arg);
         }
-        if (!value) {
+        // --help and --version given bare have been answered before the words are read.
+        const bool takesValue = !row->argument.empty();
+        if (!takesValue && (value || row->option == Option::Help || row->option == Option::Version)) {
+            return std::string(arg) + " takes no value";
+        }
+        if (takesValue && !value) {
             if (i + 1 == args.size()) {
                 return std::string(arg) + " needs a value";
             }
             value = args[++i];
         }
-        if (arg == "--file") {
-            options.files.emplace_back(*value);
-        } else if (arg == "--column") {
-            given.columns.push_back(*value);
-        } else {
-            *Valued(arg, given) = *value;
-        }
+        Take(*row, value.value_or(""), options, given);
     }
     return std::nullopt;
 }
@@ -115,47 +149,46 @@ std::optional<std::string> SetWindowForm(const Given& given, Options& options) {
     if (given.figures) {
         const auto figures = WholeNumber(*given.figures, kFewestFigures, kMostFigures);
         if (!figures) {
-            return std::string("--figures takes 6, 7, 8 or 9");
+            std::vector<std::string> offered;
+            for (int f = kFewestFigures; f <= kMostFigures; ++f) {
+                offered.push_back(std::to_string(f));
+            }
+            return "--figures takes " + Joined(offered, " or ");
         }
         settings.sigFigs = SigFigsOf(*figures);
     }
     if (!given.form) {
         return std::nullopt;
     }
-    const std::string_view form = *given.form;
-    OutputOptions& out = settings.options;
-    out.outputInDecimal = form == "deg" || form == "degmin";
-    out.decimalDegrees = form != "degmin";
-    out.roundToMinutes = form == "dm";
-    if (options.job.command != Command::Rad2Deg ||
-        !(form == "dms" || form == "dm" || form == "deg" || form == "degmin")) {
-        return std::string("--form takes dms, dm, deg or degmin with rad2deg, and dms, dm or "
-                           "degmin with deg2dms");
+    const FormRow* form = FormNamed(*given.form);
+    if (form == nullptr || !Takes(options.job.command, *form)) {
+        return FormMessage();
     }
+    OutputOptions& out = settings.options;
+    out.outputInDecimal = form->window->outputInDecimal;
+    out.decimalDegrees = form->window->decimalDegrees;
+    out.roundToMinutes = form->window->roundToMinutes;
     return std::nullopt;
 }
 
 // --form and --decimals for dms2deg and deg2dms.
 std::optional<std::string> SetExactForm(const Given& given, batch::Job& job) {
     if (given.figures) {
-        return std::string("--figures is for rad2deg, deg2rad, add and sub; dms2deg and deg2dms "
-                           "take --decimals");
+        return "--figures is for " + CommandNames(kWithFigures, " and ") + "; " +
+               CommandNames(kWithDecimals, " and ") + " take --decimals";
     }
     if (given.form) {
-        const std::string_view form = *given.form;
-        job.form = form == "dm"       ? SexagesimalForm::Dm
-                   : form == "degmin" ? SexagesimalForm::DegMin
-                                      : SexagesimalForm::Dms;
-        if (job.command != Command::Deg2Dms || !(form == "dms" || form == "dm" || form == "degmin")) {
-            return std::string("--form takes dms, dm, deg or degmin with rad2deg, and dms, dm or "
-                               "degmin with deg2dms");
+        const FormRow* form = FormNamed(*given.form);
+        if (form == nullptr || !Takes(job.command, *form)) {
+            return FormMessage();
         }
+        job.form = *form->exact;
     }
     if (given.decimals) {
         const auto decimals = WholeNumber(*given.decimals, 0, kMostDecimals);
         if (!decimals || job.form == SexagesimalForm::Dm) {
-            return std::string("--decimals takes 0 to 12, with dms2deg or deg2dms --form dms or "
-                               "degmin");
+            return "--decimals takes 0 to " + std::to_string(kMostDecimals) +
+                   ", with dms2deg or deg2dms --form dms or degmin";
         }
         job.decimals = *decimals;
     }
@@ -175,11 +208,11 @@ std::optional<std::string> SetCsv(const Given& given, Options& options) {
     CsvJob csv;
     csv.dialect.header = given.header;
     if (given.delimiter) {
-        const std::string_view d = *given.delimiter;
-        if (!(d == "," || d == ";" || d == "|" || d == "\t" || d == "tab")) {
-            return std::string("--delimiter takes \",\", \";\", \"|\" or tab");
+        const auto delimiter = DelimiterNamed(*given.delimiter);
+        if (!delimiter) {
+            return "--delimiter takes " + ListText("{delimiters}", ListStyle::Plain, false);
         }
-        csv.dialect.delimiter = d == "tab" ? '\t' : d[0];
+        csv.dialect.delimiter = *delimiter;
     }
     for (std::string_view column : given.columns) {
         const auto number = WholeNumber(column, 1, 1 << 20);
@@ -200,7 +233,7 @@ std::optional<std::string> Parse(const std::vector<std::string_view>& args, Opti
         return wrong;
     }
     if (!given.command) {
-        return std::string("a command is needed: rad2deg, deg2rad, add, sub, dms2deg or deg2dms");
+        return "a command is needed: " + CommandNames(kAny, " or ");
     }
     const auto known = CommandNamed(*given.command);
     if (!known) {
@@ -212,12 +245,14 @@ std::optional<std::string> Parse(const std::vector<std::string_view>& args, Opti
             return wrong;
         }
     } else if (given.decimals) {
-        return std::string("--decimals is for dms2deg and deg2dms; the others take --figures");
+        return "--decimals is for " + CommandNames(kWithDecimals, " and ") +
+               "; the others take --figures";
     } else if (auto wrong = SetWindowForm(given, options)) {
         return wrong;
     }
     if (IsAdder(*known) && !options.operands.empty() && options.operands.size() != 2) {
-        return std::string("add and sub take two operands: X Y");
+        return CommandNames([](const CommandRow& row) { return IsAdder(row.command); }, " and ") +
+               " take two operands: X Y";
     }
     if (!options.operands.empty() && !options.files.empty()) {
         return std::string("give operands or --file, not both");

@@ -97,7 +97,7 @@ class Reading {
             cannotRead(shown, errno);
             return true;
         }
-        m_runner.beginInput(standardInput ? "line" : name + ": line");
+        m_runner.beginInput(standardInput ? "" : name);
         bool stopped = false;
         const int error = FeedFrom(fd, m_runner, m_buffer, stopped);
         if (!standardInput) {
@@ -126,7 +126,7 @@ class Reading {
 
 int Usage(const Streams& streams, const std::string& why) {
     std::fprintf(streams.err, "orvanel-cli: %s\nTry 'orvanel-cli --help'.\n", why.c_str());
-    return kFailed;
+    return static_cast<int>(batch::Status::Failed);
 }
 
 // --help and --version, when one is given (before any "--"): the exit status, else nothing.
@@ -141,9 +141,9 @@ std::optional<int> Answer(const std::vector<std::string_view>& args, const Strea
             std::fwrite(text.data(), 1, text.size(), streams.out);
             if (std::fflush(streams.out) != 0 || std::ferror(streams.out)) {
                 SayWriteError(streams.err);
-                return kFailed;
+                return static_cast<int>(batch::Status::Failed);
             }
-            return kConverted;
+            return static_cast<int>(batch::Status::Converted);
         }
     }
     return std::nullopt;
@@ -174,9 +174,7 @@ int Run(const std::vector<std::string_view>& args, const Streams& streams) {
         }
     }
     runner.finish();
-    return runner.writeFailed() || reading.anyUnreadable() || runner.anyFailed() ? kFailed
-           : runner.anyRefused()                           ? kRefused
-                                                           : kConverted;
+    return static_cast<int>(runner.status(reading.anyUnreadable()));
 }
 
 } // namespace orvanel::cli

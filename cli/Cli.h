@@ -16,11 +16,8 @@ struct Streams {
     std::FILE* err;
 };
 
-// Exit statuses: every input converted; some input refused; the command line is wrong, or
-// reading or writing failed.
-enum Status { kConverted = 0, kRefused = 1, kFailed = 2 };
-
-// Runs the command line `args` (without the program's name) and returns the exit status.
+// Runs the command line `args` (without the program's name) and returns the exit status
+// (batch::Status).
 int Run(const std::vector<std::string_view>& args, const Streams& streams);
 
 // What --help prints.

@@ -1,21 +1,20 @@
 #include "Cli.h"
 
-namespace orvanel::cli {
+#include "OptionTable.h"
 
-constexpr std::string_view kHelp = R"(Usage: orvanel-cli [OPTION]... COMMAND [OPERAND]...
+#include <algorithm>
+#include <string>
+
+namespace orvanel::cli {
+namespace {
+
+constexpr std::string_view kHead = R"(Usage: orvanel-cli [OPTION]... COMMAND [OPERAND]...
 Converts plane angles as the Orvanel window does, one result line for each input.
 
 Commands:
-  rad2deg R...   radians to degrees
-  deg2rad A...   degrees, minutes and seconds to radians; A is a whole angle such as
-                 45 30 15, 45:30:15, 45°30'15", 45d30m15s, 23Deg25.8', -45.5, 45°30'S
-                 or N 45 30
-  add X Y        (X + Y) modulo one turn, in radians
-  sub X Y        (X - Y) modulo one turn, in radians
-  dms2deg A...   a whole angle, as deg2rad reads it, to decimal degrees, exactly
-                 (minutes and seconds below 60: 36°57'59.5" is an angle)
-  deg2dms X...   decimal degrees to degrees, minutes and seconds, exactly
-A latitude or longitude is written with a sign or a hemisphere, before or after it:
+)";
+
+constexpr std::string_view kMiddle = R"(A latitude or longitude is written with a sign or a hemisphere, before or after it:
 -36.952778, 36.952778 S, S 36°57'10", 36°57'10"S; north and east are positive, south and
 west negative. Results are signed, with "-".
 Without operands a command reads one input a line (for add and sub: X Y) from standard
@@ -24,26 +23,9 @@ degrees are numbers as people write them: a sign, digits with one "." or ",", an
 (1.5, -2,5, 1e-3). An operand that starts with "-" is a number; "--" ends the options.
 
 Options:
-  --figures N      significant figures, as in the window's list: 6, 7 (default), 8 or 9
-                   (rad2deg, deg2rad, add, sub)
-  --form F         rad2deg's degree form: dms (default), dm (whole minutes), deg (decimal
-                   degrees) or degmin (degrees and decimal minutes); deg2dms's: dms, dm
-                   or degmin
-  --decimals N     0 to 12 decimals of dms2deg's degrees (default 6), or of deg2dms's
-                   seconds (--form dms, default 2) or minutes (--form degmin, default 4)
-  --values         write only each result, not "input = "; an empty line for a refused one
-  --csv            read CSV rows and convert the cells of each --column, leaving every
-                   other byte as it was
-  --column C       a column to convert: a number from 1, or with --header a name; repeatable
-  --header         the first row names the columns and is left as it is
-  --delimiter D    the CSV delimiter: "," (default), ";", "|" or tab
-  --file F         read the inputs from file F ("-": standard input); repeatable
-  --crlf           end the result lines with CR LF, as the window's copy does
-  --strict         stop at the first input that is refused
-  --line-buffered  write each result at once, also into a pipe or file
-  --help           show this help and exit
-  --version        show the version and exit
+)";
 
+constexpr std::string_view kTail = R"(
 Each line is converted as soon as it has come, from a terminal or a pipe: a terminal
 shows its result at once; a pipe or file gets results in large blocks unless
 --line-buffered is given. A refused input is reported on standard error as
@@ -58,8 +40,72 @@ converted, 1 when any was refused, 2 for a usage error, a file that could not be
 --column name the header lacks, or a failed write.
 )";
 
+// Where the text of a command's or option's entry begins, and the longest line of an entry
+// whose list is written out from the rows (any other entry keeps its row's line breaks).
+constexpr std::size_t kCommandColumn = 17;
+constexpr std::size_t kOptionColumn = 19;
+constexpr std::size_t kWidth = 89;
+
+// `text` broken at blanks into lines of at most `width` characters.
+std::string Wrapped(std::string_view text, std::size_t width) {
+    std::string out;
+    std::size_t length = 0; // of the line being filled
+    while (!text.empty()) {
+        const auto end = text.find(' ');
+        const std::string_view word = text.substr(0, end);
+        if (length > 0) {
+            const bool full = length + 1 + word.size() > width;
+            out += full ? '\n' : ' ';
+            length = full ? 0 : length + 1;
+        }
+        out += word;
+        length += word.size();
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    return out;
+}
+
+// One entry: `label` in the margin, then the lines of `text` from `column` on.
+void AppendEntry(std::string& help, std::string_view label, std::string_view text,
+                 std::size_t column) {
+    std::string margin = "  " + std::string(label);
+    margin.resize(std::max(column, margin.size() + 1), ' ');
+    const std::string lines = text.find('{') == std::string_view::npos
+                                  ? std::string(text)
+                                  : Wrapped(batch::ListText(text, batch::ListStyle::Plain), kWidth - column);
+    std::string_view rest = lines;
+    for (bool first = true;; first = false) {
+        const auto end = rest.find('\n');
+        help += first ? margin : std::string(column, ' ');
+        help += rest.substr(0, end);
+        help += '\n';
+        if (end == std::string_view::npos) {
+            return;
+        }
+        rest.remove_prefix(end + 1);
+    }
+}
+
+std::string Help() {
+    std::string help(kHead);
+    for (const batch::CommandRow& row : batch::kCommands) {
+        AppendEntry(help, std::string(row.name) + " " + std::string(row.operands), row.help,
+                    kCommandColumn);
+    }
+    help += kMiddle;
+    for (const batch::OptionRow& row : batch::kOptions) {
+        const std::string label =
+            std::string(row.name) + (row.argument.empty() ? "" : " " + std::string(row.argument));
+        AppendEntry(help, label, row.help, kOptionColumn);
+    }
+    return help + std::string(kTail);
+}
+
+} // namespace
+
 std::string_view HelpText() {
-    return kHelp;
+    static const std::string help = Help();
+    return help;
 }
 
 } // namespace orvanel::cli

@@ -158,7 +158,7 @@ extern "C" ORVANEL_EXPORT("convert_begin") const char* ConvertBegin() {
     const std::string& name = session.words.front();
     const batch::Job& job = session.options.job;
     session.runner.emplace(job, session.sink);
-    session.runner->beginInput(name.empty() ? "line" : name + ": line");
+    session.runner->beginInput(name);
     AppendFrame(g_answer, ConvertedName(name, args.empty() ? "" : args.front(), job.csv.has_value()));
     return g_answer.data();
 }
@@ -181,7 +181,7 @@ extern "C" ORVANEL_EXPORT("convert_feed") const char* ConvertFeed(int last) {
     }
     if (last != 0) {
         runner.finish();
-        status = runner.anyFailed() ? "2" : runner.anyRefused() ? "1" : "0";
+        status = std::to_string(static_cast<int>(runner.status()));
     }
     AppendFrame(g_answer, std::to_string(sink.refused) + (status.empty() ? "" : " " + status));
     g_answer += sink.refusals;

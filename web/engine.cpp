@@ -332,29 +332,36 @@ std::string ControlStateJson(std::string_view name) {
     return {};
 }
 
-// What the file converter offers: orvanel-cli's commands and the options of each.
+// What the file converter offers: orvanel-cli's commands and the options of each, its forms and
+// delimiters, and the names of the options the panel sets.
 std::string ConverterJson() {
-    using batch::kCommandUses;
     std::string json = "{\"commands\":[";
-    for (const batch::CommandUse& use : kCommandUses) {
-        json += (use.name == kCommandUses.front().name ? "{" : ",{") +
-                std::string("\"name\":") + JsonText(use.name) +
-                ",\"summary\":" + JsonText(use.summary) + ",\"forms\":[";
-        for (const std::string_view form : use.forms) {
-            json += form.empty() ? "" : (json.ends_with('[') ? "" : ",") + JsonText(form);
+    for (const batch::CommandRow& row : batch::kCommands) {
+        json += std::string(json.ends_with('[') ? "{" : ",{") + "\"name\":" + JsonText(row.name) +
+                ",\"summary\":" + JsonText(row.summary) + ",\"forms\":[";
+        for (const batch::FormRow& form : batch::kForms) {
+            if (batch::Takes(row.command, form)) {
+                json += (json.ends_with('[') ? "" : ",") + JsonText(form.name);
+            }
         }
-        json += std::string("],\"figures\":") + (use.figures ? "true" : "false") +
-                ",\"decimals\":" + (use.decimals ? "true" : "false") + "}";
+        json += std::string("],\"figures\":") + (row.figures ? "true" : "false") +
+                ",\"decimals\":" + (row.decimals ? "true" : "false") + "}";
     }
     json += "],\"forms\":{";
-    for (const auto& [form, name] : batch::kFormNames) {
-        json += (json.ends_with('{') ? "" : ",") + JsonText(form) + ":" + JsonText(name);
+    for (const batch::FormRow& form : batch::kForms) {
+        json += (json.ends_with('{') ? "" : ",") + JsonText(form.name) + ":" + JsonText(form.description);
     }
     json += "},\"delimiters\":[";
-    for (const auto& [given, name] : batch::kDelimiters) {
-        json += (json.ends_with('[') ? "[" : ",[") + JsonText(given) + "," + JsonText(name) + "]";
+    for (const batch::DelimiterRow& row : batch::kDelimiters) {
+        json += (json.ends_with('[') ? "{" : ",{") + std::string("\"given\":") + JsonText(row.given) +
+                ",\"name\":" + JsonText(row.name) +
+                ",\"delimiter\":" + JsonText(std::string(1, row.delimiter)) + "}";
     }
-    json += "],\"mostDecimals\":" + std::to_string(kMostDecimals) +
+    json += "],\"options\":{";
+    for (const batch::OptionRow& row : batch::kOptions) {
+        json += (json.ends_with('{') ? "" : ",") + JsonText(row.name.substr(2)) + ":" + JsonText(row.name);
+    }
+    json += "},\"mostDecimals\":" + std::to_string(kMostDecimals) +
             ",\"startFigures\":" + std::to_string(kStartFigures) + "}";
     return json;
 }

@@ -45,7 +45,7 @@ export class ConvertPanel {
     Fill($('cvFigures'), this.figures.map((f) => [String(f), String(f)]));
     $('cvFigures').value = String(startFigures);
     Fill($('cvDecimals'), [['', 'as usual'], ...Array.from({ length: mostDecimals + 1 }, (_, d) => /** @type {[string, string]} */ ([String(d), String(d)]))]);
-    Fill($('cvDelimiter'), delimiters);
+    Fill($('cvDelimiter'), delimiters.map((d) => [d.given, d.name]));
   }
 
   wire() {
@@ -117,7 +117,7 @@ export class ConvertPanel {
     preview.hidden = !csv;
     if (!csv) return;
     const start = new Uint8Array(await this.source().slice(0, PREVIEW_BYTES).arrayBuffer());
-    const rows = this.engine.csvPreview(start, $('cvDelimiter').value);
+    const rows = this.engine.csvPreview(start, this.delimiter());
     const header = $('cvHeader').checked;
     const widest = Math.max(0, ...rows.map((row) => row.length));
     const heads = Array.from({ length: widest }, (_, i) => {
@@ -143,18 +143,25 @@ export class ConvertPanel {
     preview.querySelector('tbody').replaceChildren(...body);
   }
 
+  /** @returns {string} the delimiter chosen, as a character */
+  delimiter() {
+    const chosen = this.converter.delimiters.find((d) => d.given === $('cvDelimiter').value);
+    return (chosen ?? this.converter.delimiters[0]).delimiter;
+  }
+
   /** @returns {string[]} the options as orvanel-cli's command line */
   words() {
     const command = this.command();
+    const option = this.converter.options;
     const words = [command.name];
-    if (command.forms.length) words.push('--form', $('cvForm').value);
-    if (command.figures) words.push('--figures', $('cvFigures').value);
-    if (command.decimals && $('cvDecimals').value) words.push('--decimals', $('cvDecimals').value);
-    if ($('cvValues').checked) words.push('--values');
+    if (command.forms.length) words.push(option.form, $('cvForm').value);
+    if (command.figures) words.push(option.figures, $('cvFigures').value);
+    if (command.decimals && $('cvDecimals').value) words.push(option.decimals, $('cvDecimals').value);
+    if ($('cvValues').checked) words.push(option.values);
     if ($('cvCsv').checked) {
-      words.push('--csv', '--delimiter', $('cvDelimiter').value);
-      if ($('cvHeader').checked) words.push('--header');
-      for (const column of [...this.columns].sort((a, b) => a - b)) words.push('--column', String(column));
+      words.push(option.csv, option.delimiter, $('cvDelimiter').value);
+      if ($('cvHeader').checked) words.push(option.header);
+      for (const column of [...this.columns].sort((a, b) => a - b)) words.push(option.column, String(column));
     }
     return words;
   }

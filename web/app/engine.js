@@ -23,7 +23,10 @@
 /**
  * The file converter's commands and options, as orvanel-cli takes them.
  * @typedef {{name: string, summary: string, forms: string[], figures: boolean, decimals: boolean}} CommandUse
- * @typedef {{commands: CommandUse[], forms: Record<string, string>, delimiters: [string, string][],
+ * A CSV delimiter: as --delimiter takes it, as the list names it, and the character itself.
+ * @typedef {{given: string, name: string, delimiter: string}} Delimiter
+ * @typedef {{commands: CommandUse[], forms: Record<string, string>, delimiters: Delimiter[],
+ *   options: Record<string, string>,
  *   mostDecimals: number, startFigures: number}} Converter
  */
 /**
@@ -229,11 +232,11 @@ export class Engine {
 
   /**
    * The first rows of a CSV text, each a list of its cells' texts.
-   * @param {Uint8Array} start the text's first bytes @param {string} delimiter
+   * @param {Uint8Array} start the text's first bytes @param {string} delimiter the character itself
    * @returns {string[][]}
    */
   csvPreview(start, delimiter) {
-    const d = (delimiter === 'tab' ? '\t' : delimiter).charCodeAt(0);
+    const d = delimiter.charCodeAt(0);
     return JSON.parse(this.decoder.decode(this.exchange(start, 'convert_buffer', () => this.exports.csv_preview(d), 'convert_answer_size')));
   }
 
