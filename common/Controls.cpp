@@ -61,16 +61,13 @@ void LetEnterPressButtons(QWidget* window) {
     }
 }
 
-TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {}
-
-
 CopyButton::CopyButton(QWidget* parent, int widthTwips, int selectionWidthTwips)
     : QPushButton(parent), m_widthTwips(widthTwips), m_selectionWidthTwips(selectionWidthTwips) {
     showSelection(false);
 }
 
 void CopyButton::showSelection(bool hasSelection) {
-    const std::string_view caption = window::CopyButtonFor(hasSelection).caption;
+    const std::string_view caption = window::CopyCaption(hasSelection);
     setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
     resize(Px(hasSelection ? m_selectionWidthTwips : m_widthTwips), height());
     repaint();

@@ -19,13 +19,6 @@ QString WithLineBreaks(QString text, const QString& lineBreak);
 // button inside `window`.
 void LetEnterPressButtons(QWidget* window);
 
-// A multi-line text box that reports a mouse release after it has handled it itself, so the
-// selection it reports is the one the release left (a click inside a selection ends it).
-class TextBox : public QPlainTextEdit {
-  public:
-    explicit TextBox(QWidget* parent);
-};
-
 // The copy button beside a text box: its caption says whether a click copies the selection or
 // the whole text, and it is wider for the longer caption. Screen readers read the caption.
 class CopyButton : public QPushButton {

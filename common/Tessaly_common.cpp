@@ -128,8 +128,10 @@ void SetFormFontSize(QWidget* form, int points) {
                   });
 }
 
+// Buttons are named in the first pass already, so a pass for `includeButtons` would set the
+// same name again: it is left out.
 void SetFormFontName(QWidget* form, const QString& name, bool includeTextBoxes,
-                     bool includeButtons) {
+                     [[maybe_unused]] bool includeButtons) {
     const auto rename = [&](QWidget* control) {
         QFont font = control->font();
         font.setFamilies({name});
@@ -141,9 +143,6 @@ void SetFormFontName(QWidget* form, const QString& name, bool includeTextBoxes,
                   rename);
     if (includeTextBoxes) {
         ForEachOfKind(form, {ControlKind::TextBox}, rename);
-    }
-    if (includeButtons) {
-        ForEachOfKind(form, {ControlKind::Button}, rename);
     }
 }
 

@@ -31,7 +31,8 @@ void SetFormForeColor(QWidget* form, std::uint32_t bgr);
 // Font size of labels, buttons, check boxes, text boxes, option buttons and combo boxes.
 void SetFormFontSize(QWidget* form, int points);
 // Font name of frames, buttons, check boxes, labels, option buttons and combo boxes; of text
-// boxes when `includeTextBoxes`; and of buttons once more when `includeButtons`.
+// boxes when `includeTextBoxes`. `includeButtons` would name the buttons once more, which
+// changes nothing: they have their name by then.
 void SetFormFontName(QWidget* form, const QString& name, bool includeTextBoxes,
                      bool includeButtons);
 

@@ -292,16 +292,18 @@ WholeAngle Refused(AngleProblem problem) {
 } // namespace
 
 std::string_view ProblemText(AngleProblem problem) {
-    constexpr std::array<std::string_view, 9> kTexts = {"",
-                                                        "Two hemispheres",
-                                                        "A sign and a hemisphere",
-                                                        "An empty field",
-                                                        "Not a number",
-                                                        "Too many fields",
-                                                        "Degrees out of range",
-                                                        "Minutes out of range",
-                                                        "Seconds out of range"};
-    return kTexts[static_cast<std::size_t>(problem)];
+    switch (problem) {
+    case AngleProblem::None: return "";
+    case AngleProblem::TwoHemispheres: return "Two hemispheres";
+    case AngleProblem::SignAndHemisphere: return "A sign and a hemisphere";
+    case AngleProblem::EmptyField: return "An empty field";
+    case AngleProblem::NotANumber: return "Not a number";
+    case AngleProblem::TooManyFields: return "Too many fields";
+    case AngleProblem::DegreesOutOfRange: return "Degrees out of range";
+    case AngleProblem::MinutesOutOfRange: return "Minutes out of range";
+    case AngleProblem::SecondsOutOfRange: return "Seconds out of range";
+    }
+    return "";
 }
 
 Direction TakeDirection(std::string_view& text) {

@@ -138,6 +138,21 @@ inline constexpr std::array<FieldUse, 5> kFieldUses = {{
 }};
 
 // The control of that name; the table holds every name the windows ask for.
+// The control that `target` gives the focus to: "txbRadians"; empty for none.
+constexpr std::string_view ControlOf(FocusTarget target) {
+    switch (target) {
+    case FocusTarget::Unchanged: return "";
+    case FocusTarget::Radians: return "txbRadians";
+    case FocusTarget::ToAdd: return "txbToAdd";
+    case FocusTarget::Degrees: return "txbDegrees";
+    case FocusTarget::Minutes: return "txbMinutes";
+    case FocusTarget::Seconds: return "txbSeconds";
+    case FocusTarget::Deg2RadButton: return "cmdDeg2Rad";
+    case FocusTarget::Rad2DegButton: return "cmdRad2Deg";
+    }
+    return "";
+}
+
 constexpr const Control& Find(std::string_view name) {
     for (const Control& control : kMainControls) {
         if (control.name == name) {

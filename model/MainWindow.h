@@ -156,16 +156,10 @@ inline Outcome Handle(State& state, Event event, const Context& context) {
     return {};
 }
 
-// The copy button says what a click copies: the selection, or the whole pane. It grows to
-// hold its longer caption.
-struct CopyButtonLook {
-    std::string_view caption;
-    int widthTwips;
-};
-
-constexpr CopyButtonLook CopyButtonFor(bool paneHasSelection) {
-    return paneHasSelection ? CopyButtonLook{layout::kCopySelectionCaption, layout::kCopySelectionWidth}
-                            : CopyButtonLook{layout::kCopyCaption, layout::kCopyWidth};
+// The copy button says what a click copies: the selection, or the whole pane. (Each button
+// grows to hold its longer caption by widths of its own.)
+constexpr std::string_view CopyCaption(bool paneHasSelection) {
+    return paneHasSelection ? layout::kCopySelectionCaption : layout::kCopyCaption;
 }
 
 } // namespace orvanel::window

@@ -138,6 +138,8 @@ constexpr std::array<std::string_view, 5> kOtherKeys = {"command", "figures", "d
 constexpr std::array<std::string_view, 12> kEvents = {
     "load", "rad2deg", "deg2rad", "add", "sub", "move", "sign", "clear",
     "decimalClick", "roundClick", "figures", "selection"};
+static_assert(kEvents.size() == static_cast<std::size_t>(window::Event::SelectionChanged) + 1,
+              "an event name for each window::Event");
 
 struct Request {
     window::Event event = window::Event::Load;
@@ -225,9 +227,6 @@ std::string Parse(std::string_view bytes, Request& request) {
     return {};
 }
 
-constexpr const char* kFocusNames[] = {"",           "txbRadians", "txbToAdd",   "txbDegrees",
-                                       "txbMinutes", "txbSeconds", "cmdDeg2Rad", "cmdRad2Deg"};
-
 // The answer: the window's new state (the fields, the flags, the list entry), the sign as seen
 // and heard, the copy button's caption, the pane's line, 1 when the pane turns its points to
 // commas, the message's text, title and style (empty without a message), the control to focus.
@@ -246,14 +245,14 @@ std::string Answer(Request& request, const Outcome& outcome) {
            state.figuresEntry < 0 ? std::string() : std::to_string(kFewestFigures + state.figuresEntry));
     Append(text, "signSeen", SignSeen(f.sign, state.symbolFace));
     Append(text, "signHeard", SignHeard(f.sign));
-    Append(text, "copyCaption", window::CopyButtonFor(state.paneHasSelection).caption);
+    Append(text, "copyCaption", window::CopyCaption(state.paneHasSelection));
     Append(text, "paneLine", outcome.result.text());
     Append(text, "paneCommas", outcome.paneCommas ? "1" : "0");
     Append(text, "messageText", message.text);
     Append(text, "messageTitle", message.title);
     Append(text, "messageStyle",
            outcome.message ? std::to_string(static_cast<int>(message.style)) : std::string());
-    Append(text, "focus", kFocusNames[static_cast<int>(outcome.focus)]);
+    Append(text, "focus", layout::ControlOf(outcome.focus));
     return text;
 }
 
@@ -267,6 +266,8 @@ using wire::JsonText;
 
 constexpr const char* kKinds[] = {"frame", "label",  "sign", "field", "button",
                                   "check", "option", "list", "pane",  "link"};
+static_assert(std::size(kKinds) == static_cast<std::size_t>(layout::Kind::Link) + 1,
+              "a kind name for each layout::Kind");
 
 // What assistive technology calls a control where its caption does not say it: the name the
 // table gives it, or the name its label gives it.

@@ -6,7 +6,7 @@
 
 namespace orvanel {
 
-OutputPane::OutputPane(QWidget* parent) : TextBox(parent) {
+OutputPane::OutputPane(QWidget* parent) : QPlainTextEdit(parent) {
     setTabChangesFocus(true);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

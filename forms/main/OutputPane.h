@@ -7,7 +7,7 @@
 
 namespace orvanel {
 
-class OutputPane : public TextBox {
+class OutputPane : public QPlainTextEdit {
     Q_OBJECT
 
   public:

@@ -30,7 +30,7 @@ const QString kTrailer =
 } // namespace
 
 frmView::frmView(TextFileSource& files, MessageSink& messages, Clipboard& clipboard)
-    : m_files(files), m_messages(messages), m_clipboard(clipboard), txbText1(new TextBox(this)),
+    : m_files(files), m_messages(messages), m_clipboard(clipboard), txbText1(new QPlainTextEdit(this)),
       cmdClose(new QPushButton(this)),
       cmdCopyToClipboard(new CopyButton(this, kCopyWidthTwips, kCopySelectionWidthTwips)) {
     setObjectName(QStringLiteral("frmView"));

@@ -4,6 +4,7 @@
 // then show it; the file is read the first time the window becomes active after being loaded,
 // and again only after the window was closed through its title-bar close box.
 
+#include <QPlainTextEdit>
 #include <QString>
 #include <QWidget>
 
@@ -13,7 +14,6 @@ namespace orvanel {
 
 class Clipboard;
 class CopyButton;
-class TextBox;
 class MessageSink;
 class TextFileSource;
 
@@ -57,7 +57,7 @@ class frmView : public QWidget {
     bool m_reading = false;
     QString m_text; // what the text box shows, line breaks as in the file
 
-    TextBox* txbText1;
+    QPlainTextEdit* txbText1;
     QPushButton* cmdClose;
     CopyButton* cmdCopyToClipboard;
 };

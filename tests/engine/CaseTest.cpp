@@ -18,6 +18,7 @@
 #include "Calculator.h"
 #include "Cli.h"
 #include "Echo.h"
+#include "MainLayout.h"
 #include "Rad2Deg.h"
 #include "StrProc.h"
 
@@ -228,8 +229,11 @@ std::string CliCommandLine(const Row& row, const EntryFields& in, std::string& i
                : line;
 }
 
-constexpr const char* kFocusNames[] = {"Unchanged", "Radians", "ToAdd",  "Degrees",
-                                       "Minutes",   "Seconds", "Deg2Rad"};
+// The tables name a focus target by its control without the kind: "Radians", "Deg2Rad".
+std::string FocusName(FocusTarget target) {
+    const std::string_view control = layout::ControlOf(target);
+    return control.empty() ? "Unchanged" : std::string(control.substr(3));
+}
 
 void CheckCommand(const Row& row, const std::string& where) {
     EntryFields fields;
@@ -249,7 +253,7 @@ void CheckCommand(const Row& row, const std::string& where) {
         {"message", message.text},
         {"title", message.title},
         {"style", outcome.message ? std::to_string(static_cast<int>(message.style)) : ""},
-        {"focus", kFocusNames[static_cast<int>(outcome.focus)]},
+        {"focus", FocusName(outcome.focus)},
         {"commas", outcome.paneCommas ? "1" : "0"},
         {"fields", fields == before ? "unchanged" : "changed"}};
     std::map<std::string, std::string> expected = {
