@@ -1,8 +1,9 @@
 # The publisher's page, which every build of the product names unless told another.
 set(ORVANEL_DEFAULT_PUBLISHER_URL "http://orvanel.example.org/")
 
-# The product's texts (ProductConstants.h) for a build that is not the main project's: the
-# version read from the main project's CMakeLists.txt, the publisher page as given.
+# Writes the product's texts (ProductConstants.h) into `folder`: the version read from the main
+# project's CMakeLists.txt, so that the page's engine and the fuzz targets, projects of their
+# own, say the same; the publisher page as given.
 function(orvanel_product_constants folder publisher_url)
   file(STRINGS ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../CMakeLists.txt main_project
        REGEX "^project\\(Orvanel VERSION")

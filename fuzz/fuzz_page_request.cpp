@@ -1,11 +1,14 @@
 // The page's engine on any request bytes: every answer is made of well-formed entries, and is
 // either an error with its reason or the whole answer of a command; nothing aborts.
-#define ORVANEL_NO_MAIN
-#include "../web/engine.cpp"
-
+#include "Exports.h"
 #include "FuzzSupport.h"
+#include "Wire.h"
+
+#include <cstring>
 
 using namespace orvanel::fuzz;
+using orvanel::wire::Decode;
+using orvanel::wire::Entries;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     std::memcpy(RequestBuffer(size), bytes, size);

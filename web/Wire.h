@@ -1,9 +1,13 @@
 #pragma once
 // What the page's engine and its file converter share on the wire to the page: the exports'
-// names, frames "LENGTH:BYTES" (LENGTH the bytes' count in decimal, so no byte can split or
+// names, entries, frames "LENGTH:BYTES" (LENGTH the bytes' count in decimal, so no byte can split or
 // bend a frame), and JSON strings.
 
+#include "StrProc.h"
+
+#include <algorithm>
 #include <charconv>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -58,6 +62,67 @@ inline std::string JsonText(std::string_view text) {
         }
     }
     return out + "\"";
+}
+
+// Entries "KEY:LENGTH:BYTES", one after another: the window's requests and answers.
+
+// UTF-8, with the surrogates U+D800 to U+DFFF allowed as three bytes each.
+inline bool IsWtf8(std::string_view text) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t cp = 0;
+        if (const int length = Utf8Sequence(bytes + i, text.size() - i, cp); length > 0) {
+            i += static_cast<std::size_t>(length);
+        } else if (i + 2 < text.size() && bytes[i] == 0xED && (bytes[i + 1] & 0xE0) == 0xA0 &&
+                   (bytes[i + 2] & 0xC0) == 0x80) {
+            i += 3;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+using Entries = std::map<std::string_view, std::string_view, std::less<>>;
+
+// The entries of `bytes` (views into it), or why they are not entries.
+inline std::string Decode(std::string_view bytes, Entries& entries) {
+    while (!bytes.empty()) {
+        const auto colon = bytes.find(':');
+        if (colon == 0 || colon == std::string_view::npos) {
+            return "an entry without a key";
+        }
+        const std::string_view key = bytes.substr(0, colon);
+        if (!std::all_of(key.begin(), key.end(), [](char c) {
+                return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+            })) {
+            return "a key that is not a name"; // nor is it echoed: it may be any bytes
+        }
+        const std::string name(key);
+        bytes.remove_prefix(colon + 1);
+        std::string_view value;
+        switch (TakeFrame(bytes, value)) {
+        case FrameProblem::BadLength:
+            return "a bad length for " + name;
+        case FrameProblem::PastEnd:
+            return name + " runs past the end";
+        case FrameProblem::None:
+            break;
+        }
+        if (!IsWtf8(value)) {
+            return name + " is not UTF-8";
+        }
+        if (!entries.emplace(key, value).second) {
+            return name + " is given twice";
+        }
+    }
+    return {};
+}
+
+inline void Append(std::string& out, std::string_view key, std::string_view value) {
+    out += key;
+    out += ':';
+    AppendFrame(out, value);
 }
 
 } // namespace orvanel::wire

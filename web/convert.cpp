@@ -7,6 +7,7 @@
 // Words and answers are frames (Wire.h), one after another.
 #include "BatchOptions.h"
 #include "Csv.h"
+#include "Exports.h"
 #include "Wire.h"
 
 #include <optional>
@@ -50,7 +51,7 @@ class PageSink : public batch::Sink {
 
     std::string out;      // output not yet taken by the page
     std::string refusals; // framed refusals not yet taken
-    long refused = 0;
+    std::size_t refused = 0;
 };
 
 struct Session {

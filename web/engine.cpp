@@ -9,6 +9,7 @@
 // leave in a field is written as any other code point (WTF-8), so every field comes back as it
 // went. A request that is not made so gets the answer "error" with the reason.
 #include "BatchOptions.h"
+#include "Exports.h"
 #include "Calculator.h"
 #include "MainLayout.h"
 #include "MainWindow.h"
@@ -32,64 +33,9 @@ namespace {
 
 using namespace orvanel;
 
-// UTF-8, with the surrogates U+D800 to U+DFFF allowed as three bytes each.
-bool IsWtf8(std::string_view text) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-    for (std::size_t i = 0; i < text.size();) {
-        char32_t cp = 0;
-        if (const int length = Utf8Sequence(bytes + i, text.size() - i, cp); length > 0) {
-            i += static_cast<std::size_t>(length);
-        } else if (i + 2 < text.size() && bytes[i] == 0xED && (bytes[i + 1] & 0xE0) == 0xA0 &&
-                   (bytes[i + 2] & 0xC0) == 0x80) {
-            i += 3;
-        } else {
-            return false;
-        }
-    }
-    return true;
-}
-
-using Entries = std::map<std::string_view, std::string_view, std::less<>>;
-
-// The entries of `bytes` (views into it), or why they are not entries.
-std::string Decode(std::string_view bytes, Entries& entries) {
-    while (!bytes.empty()) {
-        const auto colon = bytes.find(':');
-        if (colon == 0 || colon == std::string_view::npos) {
-            return "an entry without a key";
-        }
-        const std::string_view key = bytes.substr(0, colon);
-        if (!std::all_of(key.begin(), key.end(), [](char c) {
-                return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-            })) {
-            return "a key that is not a name"; // nor is it echoed: it may be any bytes
-        }
-        const std::string name(key);
-        bytes.remove_prefix(colon + 1);
-        std::string_view value;
-        switch (wire::TakeFrame(bytes, value)) {
-        case wire::FrameProblem::BadLength:
-            return "a bad length for " + name;
-        case wire::FrameProblem::PastEnd:
-            return name + " runs past the end";
-        case wire::FrameProblem::None:
-            break;
-        }
-        if (!IsWtf8(value)) {
-            return name + " is not UTF-8";
-        }
-        if (!entries.emplace(key, value).second) {
-            return name + " is given twice";
-        }
-    }
-    return {};
-}
-
-void Append(std::string& out, std::string_view key, std::string_view value) {
-    out += key;
-    out += ':';
-    wire::AppendFrame(out, value);
-}
+using wire::Append;
+using wire::Decode;
+using wire::Entries;
 
 // The window's state as entries: the flags, "1" or "0", that a request gives and its answer
 // gives back.
@@ -449,26 +395,3 @@ extern "C" ORVANEL_EXPORT("run") const char* RunRequest() {
 extern "C" ORVANEL_EXPORT("answer_size") std::size_t AnswerSize() {
     return g_answer.size();
 }
-
-#if !defined(__wasm__) && !defined(ORVANEL_NO_MAIN)
-#include <cstdio>
-#include <iostream>
-#include <iterator>
-
-// Built natively, the same requests and answers go through standard input and output, each
-// framed as "LENGTH:BYTES", so that the native engine and the WebAssembly one can be compared
-// byte for byte.
-int main() {
-    const std::string input{std::istreambuf_iterator<char>(std::cin), {}};
-    for (std::size_t start = 0; start < input.size();) {
-        const auto colon = input.find(':', start);
-        const std::size_t length = std::stoul(input.substr(start, colon - start));
-        g_request.assign(input, colon + 1, length);
-        const char* answer = RunRequest();
-        std::printf("%zu:", AnswerSize());
-        std::fwrite(answer, 1, AnswerSize(), stdout);
-        start = colon + 1 + length;
-    }
-    return 0;
-}
-#endif
