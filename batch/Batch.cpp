@@ -36,12 +36,12 @@ Result FromOutcome(Outcome&& outcome) {
 
 // The two values of an adder line: "X Y", blanks between; nothing when there are not two.
 std::optional<std::pair<std::string_view, std::string_view>> SplitOperands(std::string_view line) {
-    const auto gap = line.find_first_of(kBlanks);
+    const auto gap = FindBlank(line);
     if (gap == std::string_view::npos) {
         return std::nullopt;
     }
     const std::string_view rest = TrimBlanks(line.substr(gap));
-    if (rest.find_first_of(kBlanks) != std::string_view::npos) {
+    if (FindBlank(rest) != std::string_view::npos) {
         return std::nullopt;
     }
     return std::pair{line.substr(0, gap), rest};
@@ -88,7 +88,8 @@ Result ConvertToDecimalDegrees(const Job& job, std::string_view input, bool valu
     if (!value) { // each part in range, the whole more than a full turn
         return Refusal(ProblemText(AngleProblem::DegreesOutOfRange));
     }
-    Result result{{"", std::move(*value), {}}, "", 0};
+    Result result;
+    result.line.value = std::move(*value);
     if (!valueOnly) {
         const auto part = [](const std::string& text) { return text.empty() ? "0" : text; };
         result.line.echo = DegreeText(f.sign, part(f.degrees), part(f.minutes), part(f.seconds));
@@ -102,7 +103,8 @@ Result ConvertToSexagesimal(const Job& job, std::string_view input, bool valueOn
     if (!value) {
         return Refusal(ProblemText(value.problem));
     }
-    Result result{{"", SexagesimalText(value, job.form, DecimalsOf(job)), {}}, "", 0};
+    Result result;
+    result.line.value = SexagesimalText(value, job.form, DecimalsOf(job));
     if (!valueOnly) {
         result.line.echo = (value.negative ? "-" : "") + std::string(value.number);
     }

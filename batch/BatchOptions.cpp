@@ -185,9 +185,9 @@ std::optional<std::string> SetExactForm(const Given& given, batch::Job& job) {
         job.form = *form->exact;
     }
     if (given.decimals) {
-        const auto decimals = WholeNumber(*given.decimals, 0, kMostDecimals);
+        const auto decimals = WholeNumber(*given.decimals, 0, kMostExactDecimals);
         if (!decimals || job.form == SexagesimalForm::Dm) {
-            return "--decimals takes 0 to " + std::to_string(kMostDecimals) +
+            return "--decimals takes 0 to " + std::to_string(kMostExactDecimals) +
                    ", with dms2deg or deg2dms --form dms or degmin";
         }
         job.decimals = *decimals;

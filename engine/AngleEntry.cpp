@@ -1,7 +1,7 @@
 #include "AngleEntry.h"
 
+#include "Decimal.h"
 #include "Numbers.h"
-#include "StrProc.h"
 
 namespace orvanel {
 
@@ -16,14 +16,7 @@ double ReadFieldNumber(std::string_view text, bool commaMode) {
 
 double ParseAngleField(std::string_view text, bool& bad, bool& usedComma) {
     usedComma = HasComma(text);
-    const char separator = usedComma ? ',' : '.';
-    for (char c : text) {
-        if (!(c >= '0' && c <= '9') && c != separator) {
-            bad = true;
-            return -1;
-        }
-    }
-    if (CountOccurrences(text, std::string_view(&separator, 1)) > 1) {
+    if (!ScanNumber(text).valid) {
         bad = true;
         return -1;
     }

@@ -167,7 +167,8 @@ Outcome ConvertRadiansToDegrees(EntryFields& fields, const CalcSettings& setting
 
     Outcome outcome;
     const bool oneRadian = fields.radians == "1" || fields.radians == "-1";
-    outcome.result.echo = fields.radians + (oneRadian ? " radian" : " radians");
+    outcome.result.echo = fields.radians;
+    outcome.result.echoUnit = oneRadian ? "radian" : "radians";
     outcome.result.value = DegreePart(negative ? -r : r, settings, commaMode);
     return outcome;
 }
@@ -225,7 +226,13 @@ Outcome PlusMinus(EntryFields& fields, PlusMinusIndex index, const CalcSettings&
 
     Outcome outcome;
     if (settings.options.showPlusMinus) {
-        outcome.result.echo = '(' + a + (add ? " + " : " - ") + b + ") mod 2pi";
+        std::string& echo = outcome.result.echo;
+        echo.reserve(a.size() + b.size() + 12);
+        echo += '(';
+        echo += a;
+        echo += add ? " + " : " - ";
+        echo += b;
+        echo += ") mod 2pi";
         outcome.result.value = fields.radians;
     }
     return outcome;

@@ -15,46 +15,6 @@ constexpr std::array<double, 19> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1
                                                  1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
                                                  1e14, 1e15, 1e16, 1e17, 1e18};
 
-// A whole number of any size in base 10^9, least significant limb first.
-class BigWhole {
-  public:
-    explicit BigWhole(std::uint64_t n) {
-        do {
-            m_limbs.push_back(static_cast<std::uint32_t>(n % kBase));
-            n /= kBase;
-        } while (n > 0);
-    }
-
-    // Multiplies by `factor` `times` times; factor * 10^9 must fit in 64 bits.
-    void multiply(std::uint32_t factor, int times) {
-        for (; times > 0; --times) {
-            std::uint64_t carry = 0;
-            for (std::uint32_t& limb : m_limbs) {
-                const std::uint64_t product = std::uint64_t{limb} * factor + carry;
-                limb = static_cast<std::uint32_t>(product % kBase);
-                carry = product / kBase;
-            }
-            for (; carry > 0; carry /= kBase) {
-                m_limbs.push_back(static_cast<std::uint32_t>(carry % kBase));
-            }
-        }
-    }
-
-    std::string digits() const {
-        std::string text = std::to_string(m_limbs.back());
-        for (auto limb = m_limbs.rbegin() + 1; limb != m_limbs.rend(); ++limb) {
-            const std::string part = std::to_string(*limb);
-            text.append(9 - part.size(), '0');
-            text += part;
-        }
-        return text;
-    }
-
-  private:
-    static constexpr std::uint64_t kBase = 1000000000;
-    std::vector<std::uint32_t> m_limbs;
-};
-
 // Multiplies by base^power in steps small enough for BigWhole: 2^29 or 5^12 at a time.
 void MultiplyByPower(BigWhole& n, std::uint32_t base, int power) {
     const int step = base == 2 ? 29 : 12;
@@ -64,6 +24,235 @@ void MultiplyByPower(BigWhole& n, std::uint32_t base, int power) {
 }
 
 } // namespace
+
+BigWhole::BigWhole(std::uint64_t n) {
+    do {
+        m_limbs.push_back(static_cast<std::uint32_t>(n % kBase));
+        n /= kBase;
+    } while (n > 0);
+}
+
+BigWhole BigWhole::Of(std::string_view digits) {
+    BigWhole n;
+    n.m_limbs.clear();
+    for (std::size_t end = digits.size(); end > 0;) {
+        const std::size_t start = end > 9 ? end - 9 : 0;
+        std::uint32_t limb = 0;
+        std::from_chars(digits.data() + start, digits.data() + end, limb);
+        n.m_limbs.push_back(limb);
+        end = start;
+    }
+    while (n.m_limbs.size() > 1 && n.m_limbs.back() == 0) {
+        n.m_limbs.pop_back();
+    }
+    if (n.m_limbs.empty()) {
+        n.m_limbs.push_back(0);
+    }
+    return n;
+}
+
+void BigWhole::multiply(std::uint32_t factor, int times) {
+    for (; times > 0; --times) {
+        std::uint64_t carry = 0;
+        for (std::uint32_t& limb : m_limbs) {
+            const std::uint64_t product = std::uint64_t{limb} * factor + carry;
+            limb = static_cast<std::uint32_t>(product % kBase);
+            carry = product / kBase;
+        }
+        for (; carry > 0; carry /= kBase) {
+            m_limbs.push_back(static_cast<std::uint32_t>(carry % kBase));
+        }
+    }
+}
+
+void BigWhole::add(const BigWhole& other) {
+    if (m_limbs.size() < other.m_limbs.size()) {
+        m_limbs.resize(other.m_limbs.size(), 0);
+    }
+    std::uint64_t carry = 0;
+    for (std::size_t i = 0; i < m_limbs.size(); ++i) {
+        carry += m_limbs[i] + std::uint64_t{i < other.m_limbs.size() ? other.m_limbs[i] : 0};
+        m_limbs[i] = static_cast<std::uint32_t>(carry % kBase);
+        carry /= kBase;
+    }
+    if (carry > 0) {
+        m_limbs.push_back(static_cast<std::uint32_t>(carry));
+    }
+}
+
+std::uint32_t BigWhole::divide(std::uint32_t divisor) {
+    std::uint64_t remainder = 0;
+    for (auto limb = m_limbs.rbegin(); limb != m_limbs.rend(); ++limb) {
+        const std::uint64_t part = remainder * kBase + *limb;
+        *limb = static_cast<std::uint32_t>(part / divisor);
+        remainder = part % divisor;
+    }
+    while (m_limbs.size() > 1 && m_limbs.back() == 0) {
+        m_limbs.pop_back();
+    }
+    return static_cast<std::uint32_t>(remainder);
+}
+
+std::uint64_t BigWhole::value() const {
+    std::uint64_t n = 0;
+    for (auto limb = m_limbs.rbegin(); limb != m_limbs.rend(); ++limb) {
+        n = n * kBase + *limb;
+    }
+    return n;
+}
+
+std::string BigWhole::digits() const {
+    std::string text = std::to_string(m_limbs.back());
+    for (auto limb = m_limbs.rbegin() + 1; limb != m_limbs.rend(); ++limb) {
+        const std::string part = std::to_string(*limb);
+        text.append(9 - part.size(), '0');
+        text += part;
+    }
+    return text;
+}
+
+void ScanExponent(std::string_view text, std::size_t at, bool anyDigit, ScannedNumber& number) {
+    if (!anyDigit || at == text.size() || (text[at] != 'e' && text[at] != 'E')) {
+        number.valid = anyDigit && at == text.size();
+        return;
+    }
+    ++at;
+    const bool negative = at < text.size() && text[at] == '-';
+    at += at < text.size() && (text[at] == '-' || text[at] == '+');
+    const std::size_t start = at;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+        number.exponent = std::min(number.exponent * 10 + (text[at] - '0'), kExponentCap);
+    }
+    number.exponent = negative ? -number.exponent : number.exponent;
+    number.valid = at > start && at == text.size();
+}
+
+Decimal DecimalOf(const ScannedNumber& number) {
+    Decimal d{std::string(number.whole), 0};
+    d.digits += number.fraction;
+    d.exponent = static_cast<int>(number.whole.size() + number.exponent);
+    const std::size_t zeros = std::min(d.digits.find_first_not_of('0'), d.digits.size());
+    d.digits.erase(0, zeros); // only a whole part of none has them: "0.05"
+    d.exponent -= static_cast<int>(zeros);
+    return d.digits.empty() ? Decimal{} : d;
+}
+
+namespace {
+
+// The digits of `d` as a whole number of 10^-scale, for a scale at least as fine as its own.
+std::string UnitsAt(const Decimal& d, int scale) {
+    std::string units = d.digits;
+    units.append(static_cast<std::size_t>(scale + d.exponent - static_cast<int>(d.digits.size())), '0');
+    return units;
+}
+
+int ScaleOf(const Decimal& d) {
+    return static_cast<int>(d.digits.size()) - d.exponent;
+}
+
+Decimal FromUnits(const BigWhole& units, int scale) {
+    std::string digits = units.digits();
+    if (digits == "0") {
+        return {};
+    }
+    const int exponent = static_cast<int>(digits.size()) - scale;
+    return {std::move(digits), exponent};
+}
+
+} // namespace
+
+namespace {
+
+// RoundedUnits for the common case of a few digits, in 64-bit whole numbers: digits * factor
+// * 10^shift / divisor rounded half to even. Nothing where a step would not fit.
+std::optional<std::uint64_t> SmallRoundedUnits(std::string_view digits, std::uint32_t factor,
+                                               std::uint32_t divisor, int shift) {
+    constexpr std::size_t kMostDigits = 15; // times a factor below 5000, below 2^63
+    if (digits.size() > kMostDigits || factor >= 5000 || divisor >= 5000 || shift < -15 ||
+        shift > 18) {
+        return std::nullopt;
+    }
+    std::uint64_t units = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), units);
+    units *= factor;
+    std::uint64_t scale = divisor;
+    if (shift >= 0) {
+        const auto up = static_cast<std::uint64_t>(PowerOfTen(shift));
+        if (units > UINT64_MAX / 2 / up) {
+            return std::nullopt;
+        }
+        units *= up;
+    } else {
+        scale *= static_cast<std::uint64_t>(PowerOfTen(-shift)); // below 5 * 10^18
+    }
+    return RoundedQuotient(units / scale, units % scale, scale, false);
+}
+
+} // namespace
+
+Decimal Times(const Decimal& d, std::uint32_t factor) {
+    if (d.digits.empty()) {
+        return {};
+    }
+    BigWhole units = BigWhole::Of(d.digits);
+    units.multiply(factor);
+    return FromUnits(units, ScaleOf(d));
+}
+
+Decimal Plus(const Decimal& a, const Decimal& b) {
+    if (a.digits.empty() || b.digits.empty()) {
+        return a.digits.empty() ? b : a;
+    }
+    const int scale = std::max(ScaleOf(a), ScaleOf(b));
+    BigWhole sum = BigWhole::Of(UnitsAt(a, scale));
+    sum.add(BigWhole::Of(UnitsAt(b, scale)));
+    return FromUnits(sum, scale);
+}
+
+bool Exceeds(const Decimal& d, std::uint64_t bound) {
+    const std::string whole = std::to_string(bound);
+    const auto size = static_cast<int>(whole.size());
+    if (d.digits.empty() || d.exponent != size) {
+        return !d.digits.empty() && d.exponent > size;
+    }
+    std::string head = d.digits.substr(0, whole.size());
+    head.append(whole.size() - head.size(), '0');
+    return head > whole || (head == whole && d.digits.find_first_not_of('0', whole.size()) != std::string::npos);
+}
+
+std::uint64_t RoundedUnits(const Decimal& d, std::uint32_t factor, std::uint32_t divisor,
+                           int decimals) {
+    // d * factor * 10^decimals = digits * factor * 10^shift.
+    const int shift = d.exponent - static_cast<int>(d.digits.size()) + decimals;
+    if (d.digits.empty() || shift < -static_cast<int>(d.digits.size()) - 11) {
+        return 0; // below a tenth, factor (under 10^10) and all
+    }
+    if (const auto small = SmallRoundedUnits(d.digits, factor, divisor, shift)) {
+        return *small;
+    }
+    BigWhole units = BigWhole::Of(d.digits);
+    units.multiply(factor);
+    units.multiply(10, std::max(shift, 0));
+    const std::uint32_t remainder = units.divide(divisor);
+    if (shift >= 0) {
+        return RoundedQuotient(units.value(), remainder, divisor, false);
+    }
+    // The quotient's digits below the point are rounded off by the rule of every decimal; a
+    // remainder stands behind them as one more digit that is not zero.
+    std::string quotient = units.digits();
+    const int whole = static_cast<int>(quotient.size()) + shift;
+    if (remainder != 0) {
+        quotient += '1';
+    }
+    const Decimal rounded = RoundedDecimal({quotient, whole}, whole); // to a whole number
+    std::uint64_t n = 0;
+    for (int i = 0; i < rounded.exponent; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        n = n * 10 + static_cast<std::uint64_t>(at < rounded.digits.size() ? rounded.digits[at] - '0' : 0);
+    }
+    return n;
+}
+
 
 Decimal ExactDecimal(double x) {
     x = std::fabs(x);
@@ -154,27 +343,17 @@ std::string DigitsOf(double whole) {
 } // namespace
 
 std::string FixedText(double x, int decimals) {
-    // The digits from the first whole one to the last decimal, and how many are whole.
-    std::string digits;
-    int integerDigits = 0;
+    // |x| * 10^decimals as a whole number, by its digits.
+    std::string units;
     if (const auto whole = ScaledWhole(x, decimals)) {
-        digits = DigitsOf(*whole);
-        integerDigits = static_cast<int>(digits.size()) - decimals;
+        units = DigitsOf(*whole);
     } else {
         const Decimal exact = ExactDecimal(x);
         const Decimal rounded = RoundedDecimal(exact, exact.exponent + decimals);
-        digits = rounded.digits;
-        digits.resize(static_cast<std::size_t>(std::max(rounded.exponent + decimals, 0)), '0');
-        integerDigits = rounded.exponent;
+        units = rounded.digits;
+        units.resize(static_cast<std::size_t>(std::max(rounded.exponent + decimals, 0)), '0');
     }
-    if (integerDigits < 1) { // zeros in front, up to one whole digit
-        digits.insert(0, static_cast<std::size_t>(1 - integerDigits), '0');
-        integerDigits = 1;
-    }
-    if (decimals > 0) {
-        digits.insert(static_cast<std::size_t>(integerDigits), 1, '.');
-    }
-    return digits;
+    return FixedPoint(units, decimals);
 }
 
 std::pair<std::string, int> FifteenDigits(double x) {

@@ -69,8 +69,9 @@ double ReadRadixNumber(std::string_view digits, int radix) {
     return value;
 }
 
-// Beyond 60 decimals every double's rounding is settled.
-constexpr int kMostDecimals = 60;
+// The most decimals FormatFixed and RoundHalfEven work with: beyond 60 every double's rounding
+// is settled.
+constexpr int kMostFixedDecimals = 60;
 
 // Reads a text made only of digits, at most one point and an exponent, as the nearest double
 // (infinity beyond the largest): the library reads exactly as std::from_chars would, on every
@@ -250,7 +251,7 @@ std::string FormatFixed(double x, int decimals, const NumberFormat& format) {
     if (!std::isfinite(x)) {
         x = 0.0;
     }
-    const int n = std::min(ResolveDecimals(decimals, format), kMostDecimals);
+    const int n = std::min(ResolveDecimals(decimals, format), kMostFixedDecimals);
     const std::string digits = FixedText(x, n);
     const std::string_view buffer(digits);
     const auto point = buffer.find('.');
@@ -289,7 +290,7 @@ double RoundHalfEven(double x, int decimals) {
     if (const auto whole = ScaledWhole(x, decimals)) {
         return std::copysign(*whole / PowerOfTen(decimals), x);
     }
-    return std::copysign(ReadDecimalText(FixedText(x, std::min(decimals, kMostDecimals))), x);
+    return std::copysign(ReadDecimalText(FixedText(x, std::min(decimals, kMostFixedDecimals))), x);
 }
 
 double RoundWhole(double x) {

@@ -1,6 +1,7 @@
 #pragma once
 // What a calculator operation asks the window to do once it has updated the fields.
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,12 +30,14 @@ enum class FocusTarget {
     Rad2DegButton
 };
 
-// A conversion's result in its parts, "echo = value unit": 30°0'0" = 0.52360 radians. The
-// results pane shows the whole line, orvanel-cli --values the value alone.
+// A conversion's result in its parts, "echo [unit] = value [unit]": 30°0'0" = 0.52360
+// radians, 1.00000 radians = 57°17'45". The results pane shows the whole line, orvanel-cli
+// --values the value alone.
 struct ResultLine {
-    std::string echo;      // the input as read: 30°0'0", 1.00000 radians, (1 + 2) mod 2pi
-    std::string value;     // the result: 0.52360, 57°17'45"
-    std::string_view unit; // the value's unit, when the value does not show it: radians
+    std::string echo;          // the input as read: 30°0'0", 1.00000, (1 + 2) mod 2pi
+    std::string_view echoUnit; // the input's unit, where its text does not show it: radians
+    std::string value;         // the result: 0.52360, 57°17'45"
+    std::string_view unit;     // the value's unit, likewise
 
     bool empty() const { return echo.empty() && value.empty(); }
 
@@ -44,18 +47,28 @@ struct ResultLine {
         if (empty()) {
             return;
         }
-        out += echo;
-        out += " = ";
-        out += value;
+        // One resize and plain copies: orvanel-cli writes millions of these.
+        const std::size_t at = out.size();
+        out.resize(at + echo.size() + (echoUnit.empty() ? 0 : echoUnit.size() + 1) + 3 +
+                   value.size() + (unit.empty() ? 0 : unit.size() + 1));
+        char* p = out.data() + at;
+        const auto put = [&p](std::string_view text) { p = std::copy(text.begin(), text.end(), p); };
+        put(echo);
+        if (!echoUnit.empty()) {
+            put(" ");
+            put(echoUnit);
+        }
+        put(" = ");
+        put(value);
         if (!unit.empty()) {
-            out += ' ';
-            out += unit;
+            put(" ");
+            put(unit);
         }
     }
 
     std::string text() const {
         std::string line;
-        line.reserve(echo.size() + value.size() + unit.size() + 4);
+        line.reserve(echo.size() + echoUnit.size() + value.size() + unit.size() + 5);
         appendTo(line);
         return line;
     }

@@ -12,8 +12,9 @@
 
 namespace orvanel {
 
-// The most decimals either way: 10^-12 of a second of arc is far below any instrument.
-inline constexpr int kMostDecimals = 12;
+// The most decimals dms2deg and deg2dms write, either way: 10^-12 of a second of arc is far
+// below any instrument.
+inline constexpr int kMostExactDecimals = 12;
 
 // Decimal degrees of an angle that ReadWholeAngle read within its limits, with `decimals`
 // decimals and "," as the point when `comma`: "45.500000", "-33.865000". A result that rounds

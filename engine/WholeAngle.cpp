@@ -1,5 +1,6 @@
 #include "WholeAngle.h"
 
+#include "Decimal.h"
 #include "StrProc.h"
 
 #include <algorithm>
@@ -143,22 +144,8 @@ struct PartNumber {
 };
 
 PartNumber Inspect(std::string_view text) {
-    PartNumber number;
-    std::size_t point = text.size();
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '.' || text[i] == ',') {
-            number.valid = number.valid && point == text.size();
-            point = i;
-        } else if (point < i && text[i] != '0') {
-            number.fraction = true;
-        }
-    }
-    std::size_t first = 0;
-    while (first < point && text[first] == '0') {
-        ++first;
-    }
-    number.whole = text.substr(first, point - first);
-    return number;
+    const ScannedNumber scanned = ScanNumber(text);
+    return {scanned.valid, scanned.whole, scanned.fraction.find_first_not_of('0') != std::string_view::npos};
 }
 
 // How a part's number stands to a whole-number bound: below, equal, above; exactly, however

@@ -112,9 +112,7 @@ std::int32_t CountOccurrences(std::string_view text, std::string_view pattern) {
 }
 
 std::string IntToStr(std::int32_t n) {
-    std::array<char, 16> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), n);
-    return {buffer.data(), result.ptr};
+    return std::to_string(n); // the library sizes the text first and writes it in place
 }
 
 std::string ReplaceNoCase(std::string_view text, std::string_view find,

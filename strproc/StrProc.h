@@ -36,9 +36,31 @@ std::string_view Trimmed(std::string_view text, std::string_view blanks);
 // The blanks between the parts of a pasted angle, a command's operands and a CSV cell's text.
 inline constexpr std::string_view kBlanks = " \t";
 
+constexpr bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+static_assert(kBlanks.size() == 2 && IsBlank(kBlanks[0]) && IsBlank(kBlanks[1]));
+
+// Where the first blank of `text` is, or npos. (A loop: find_first_of would search the set
+// of blanks once for each character.)
+constexpr std::size_t FindBlank(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsBlank(text[i])) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
 // `text` without the blanks (kBlanks) at either end.
-inline std::string_view TrimBlanks(std::string_view text) {
-    return Trimmed(text, kBlanks);
+constexpr std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 // What some editors put before the first line of a UTF-8 file.

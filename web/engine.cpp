@@ -308,7 +308,7 @@ std::string ConverterJson() {
     for (const batch::OptionRow& row : batch::kOptions) {
         json += (json.ends_with('{') ? "" : ",") + JsonText(row.name.substr(2)) + ":" + JsonText(row.name);
     }
-    json += "},\"mostDecimals\":" + std::to_string(kMostDecimals) +
+    json += "},\"mostDecimals\":" + std::to_string(kMostExactDecimals) +
             ",\"startFigures\":" + std::to_string(kStartFigures) + "}";
     return json;
 }
