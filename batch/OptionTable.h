@@ -59,20 +59,18 @@ inline constexpr std::array<CommandRow, 6> kCommands = {{
      "decimal degrees to degrees, minutes and seconds, exactly", false, true},
 }};
 
-constexpr bool RowsInOrder() {
-    for (std::size_t i = 0; i < kCommands.size(); ++i) {
-        if (static_cast<std::size_t>(kCommands[i].command) != i) {
-            return false;
-        }
+// Whether `rows` has one row for each enumerator up to `last`, in the enumerators' order (so
+// that a row is found by its enumerator's value).
+template <typename Row, std::size_t N, typename Key>
+constexpr bool InEnumOrder(const std::array<Row, N>& rows, Key Row::*key, Key last) {
+    bool inOrder = N == static_cast<std::size_t>(last) + 1;
+    for (std::size_t i = 0; i < N; ++i) {
+        inOrder = inOrder && static_cast<std::size_t>(rows[i].*key) == i;
     }
-    return true;
+    return inOrder;
 }
-static_assert(RowsInOrder() && kCommands.size() == static_cast<std::size_t>(Command::Deg2Dms) + 1,
+static_assert(InEnumOrder(kCommands, &CommandRow::command, Command::Deg2Dms),
               "kCommands has one row for each Command, in its order");
-
-constexpr const CommandRow& RowOf(Command command) {
-    return kCommands[static_cast<std::size_t>(command)];
-}
 
 // A --form value. The first row a command offers is its default.
 struct FormRow {
@@ -181,20 +179,8 @@ inline constexpr std::array<OptionRow, 14> kOptions = {{
     {Option::Version, "--version", "", "show the version and exit", "Print the version and exit."},
 }};
 
-constexpr bool OptionsInOrder() {
-    for (std::size_t i = 0; i < kOptions.size(); ++i) {
-        if (static_cast<std::size_t>(kOptions[i].option) != i) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(OptionsInOrder() && kOptions.size() == static_cast<std::size_t>(Option::Version) + 1,
+static_assert(InEnumOrder(kOptions, &OptionRow::option, Option::Version),
               "kOptions has one row for each Option, in its order");
-
-constexpr const OptionRow& RowOf(Option option) {
-    return kOptions[static_cast<std::size_t>(option)];
-}
 
 // The row of the option named `name` ("--form"), or nothing.
 const OptionRow* OptionNamed(std::string_view name);
