@@ -31,7 +31,8 @@ Result Refusal(std::string_view why, int culprit = 0) {
 }
 
 Result FromOutcome(Outcome&& outcome) {
-    return outcome.message ? Refusal(outcome.message->text) : Result{std::move(outcome.result), "", 0};
+    return outcome.message ? Refusal(outcome.message->text)
+                           : Result{std::move(outcome.result), "", 0};
 }
 
 // The two values of an adder line: "X Y", blanks between; nothing when there are not two.
@@ -71,9 +72,9 @@ int DecimalsOf(const Job& job) {
     if (job.decimals >= 0) {
         return job.decimals;
     }
-    return job.command == Command::Dms2Deg        ? kDegreeDecimals
+    return job.command == Command::Dms2Deg       ? kDegreeDecimals
            : job.form == SexagesimalForm::DegMin ? kMinuteDecimals
-                                                  : kSecondDecimals;
+                                                 : kSecondDecimals;
 }
 
 // "45°30'0\" = 45.500000": the angle as read, each part given, and its decimal degrees; the
@@ -146,8 +147,7 @@ Runner::Runner(const Job& job, Sink& sink)
 
 bool Runner::takeOperands(const std::vector<std::string_view>& operands) {
     if (IsAdder(m_job.command) && operands.size() == 2) {
-        const Result result =
-            ConvertAdder(m_job, TrimBlanks(operands[0]), TrimBlanks(operands[1]));
+        const Result result = ConvertAdder(m_job, TrimBlanks(operands[0]), TrimBlanks(operands[1]));
         const int culprit = std::max(result.culprit, 1);
         return give(result, "argument", culprit, operands[static_cast<std::size_t>(culprit) - 1]);
     }
@@ -175,9 +175,8 @@ bool Runner::feed(std::string_view bytes) {
         m_csv->feed(bytes, m_out);
         return afterFeed();
     }
-    return m_reader.feed(bytes, [this](std::string_view line, bool tooLong) {
-        return takeLine(line, tooLong);
-    });
+    return m_reader.feed(
+        bytes, [this](std::string_view line, bool tooLong) { return takeLine(line, tooLong); });
 }
 
 bool Runner::endInput() {
@@ -185,9 +184,8 @@ bool Runner::endInput() {
         m_csv->finish(m_out);
         return afterFeed();
     }
-    return m_reader.finish([this](std::string_view line, bool tooLong) {
-        return takeLine(line, tooLong);
-    });
+    return m_reader.finish(
+        [this](std::string_view line, bool tooLong) { return takeLine(line, tooLong); });
 }
 
 // A CSV filter writes rows as they pass; they are handed on as lines are.
@@ -236,7 +234,8 @@ bool Runner::give(const Result& result, std::string_view where, long number,
         return emit(result.line);
     }
     // With --values every input has its line, an empty one where it was refused.
-    return refuse(where, number, input, result.refusal) && (!m_job.values || emit(std::string_view{}));
+    return refuse(where, number, input, result.refusal) &&
+           (!m_job.values || emit(std::string_view{}));
 }
 
 // The head of an over-long line is always longer than the echo, so it ends in "…" too.

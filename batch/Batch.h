@@ -30,9 +30,9 @@ struct CsvJob {
 
 struct Job {
     Command command = Command::Rad2Deg;
-    CalcSettings settings;                            // rad2deg, deg2rad, add, sub
-    SexagesimalForm form = SexagesimalForm::Dms;      // deg2dms
-    int decimals = -1;                                // dms2deg, deg2dms; -1: as above
+    CalcSettings settings;                       // rad2deg, deg2rad, add, sub
+    SexagesimalForm form = SexagesimalForm::Dms; // deg2dms
+    int decimals = -1;                           // dms2deg, deg2dms; -1: as above
     bool values = false;         // write only the result, after " = " and without " radians"
     std::optional<CsvJob> csv;   // convert columns of CSV rows instead of whole lines
     bool crlf = false;           // end result lines with CR LF, as the window's copy does
@@ -84,11 +84,10 @@ class Runner : private csv::Handler {
 
   private:
     bool takeLine(std::string_view line, bool tooLong);
-    bool give(const Result& result, std::string_view where, long number,
-              std::string_view input);
+    bool give(const Result& result, std::string_view where, long number, std::string_view input);
     bool afterFeed();
-    bool refuse(std::string_view where, long number, std::string_view input,
-                std::string_view why, int column = 0);
+    bool refuse(std::string_view where, long number, std::string_view input, std::string_view why,
+                int column = 0);
     std::optional<std::string> convert(long line, int column, std::string_view cell) override;
     void problem(long line, int column, std::string_view cell, std::string_view why,
                  bool failed) override;

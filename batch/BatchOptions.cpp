@@ -43,8 +43,7 @@ std::optional<char> DelimiterNamed(std::string_view given) {
 }
 
 // The names of the commands `which` holds, joined: "dms2deg and deg2dms".
-template <typename Which>
-std::string CommandNames(Which which, std::string_view last) {
+template <typename Which> std::string CommandNames(Which which, std::string_view last) {
     std::vector<std::string> names;
     for (const CommandRow& row : kCommands) {
         if (which(row)) {
@@ -62,8 +61,8 @@ std::string FormMessage() {
     std::string message = "--form takes ";
     bool first = true;
     for (const CommandRow& row : kCommands) {
-        if (const std::string forms = ListText("{names " + std::string(row.name) + "}",
-                                               ListStyle::Plain, false);
+        if (const std::string forms =
+                ListText("{names " + std::string(row.name) + "}", ListStyle::Plain, false);
             !forms.empty()) {
             message += (first ? "" : ", and ") + forms + " with " + std::string(row.name);
             first = false;
@@ -86,20 +85,45 @@ std::optional<int> WholeNumber(std::string_view text, int least, int most) {
 void Take(const OptionRow& row, std::string_view value, Options& options, Given& given) {
     Job& job = options.job;
     switch (row.option) {
-    case Option::Figures: given.figures = value; break;
-    case Option::Form: given.form = value; break;
-    case Option::Decimals: given.decimals = value; break;
-    case Option::Delimiter: given.delimiter = value; break;
-    case Option::Column: given.columns.push_back(value); break;
-    case Option::File: options.files.emplace_back(value); break;
-    case Option::Values: job.values = true; break;
-    case Option::Csv: given.csv = true; break;
-    case Option::Header: given.header = true; break;
-    case Option::Crlf: job.crlf = true; break;
-    case Option::Strict: job.strict = true; break;
-    case Option::LineBuffered: options.lineBuffered = true; break;
+    case Option::Figures:
+        given.figures = value;
+        break;
+    case Option::Form:
+        given.form = value;
+        break;
+    case Option::Decimals:
+        given.decimals = value;
+        break;
+    case Option::Delimiter:
+        given.delimiter = value;
+        break;
+    case Option::Column:
+        given.columns.push_back(value);
+        break;
+    case Option::File:
+        options.files.emplace_back(value);
+        break;
+    case Option::Values:
+        job.values = true;
+        break;
+    case Option::Csv:
+        given.csv = true;
+        break;
+    case Option::Header:
+        given.header = true;
+        break;
+    case Option::Crlf:
+        job.crlf = true;
+        break;
+    case Option::Strict:
+        job.strict = true;
+        break;
+    case Option::LineBuffered:
+        options.lineBuffered = true;
+        break;
     case Option::Help:
-    case Option::Version: break; // answered before the words are read
+    case Option::Version:
+        break; // answered before the words are read
     }
 }
 
@@ -128,7 +152,8 @@ std::optional<std::string> Read(const std::vector<std::string_view>& args, Optio
         }
         // --help and --version given bare have been answered before the words are read.
         const bool takesValue = !row->argument.empty();
-        if (!takesValue && (value || row->option == Option::Help || row->option == Option::Version)) {
+        if (!takesValue &&
+            (value || row->option == Option::Help || row->option == Option::Version)) {
             return std::string(arg) + " takes no value";
         }
         if (takesValue && !value) {
@@ -217,9 +242,11 @@ std::optional<std::string> SetCsv(const Given& given, Options& options) {
     for (std::string_view column : given.columns) {
         const auto number = WholeNumber(column, 1, 1 << 20);
         if (!number && !given.header) {
-            return "--column " + std::string(column) + ": a column number from 1, or a name with --header";
+            return "--column " + std::string(column) +
+                   ": a column number from 1, or a name with --header";
         }
-        csv.columns.push_back(number ? csv::Column{*number, ""} : csv::Column{0, std::string(column)});
+        csv.columns.push_back(number ? csv::Column{*number, ""}
+                                     : csv::Column{0, std::string(column)});
     }
     options.job.csv = std::move(csv);
     return std::nullopt;

@@ -9,7 +9,6 @@
 namespace orvanel::csv {
 namespace {
 
-
 // Where the next byte that ends an unquoted cell is: a delimiter, CR or LF.
 std::size_t EndOfUnquoted(std::string_view bytes, std::size_t from, char delimiter) {
     for (; from < bytes.size(); ++from) {
@@ -181,9 +180,10 @@ void Filter::emitCell(std::string& out) {
         return;
     }
     const char delimiter = m_dialect.delimiter;
-    const bool quote = m_quoted || std::any_of(replacement->begin(), replacement->end(), [&](char c) {
-                           return c == '"' || c == '\r' || c == '\n' || c == delimiter;
-                       });
+    const bool quote =
+        m_quoted || std::any_of(replacement->begin(), replacement->end(), [&](char c) {
+            return c == '"' || c == '\r' || c == '\n' || c == delimiter;
+        });
     if (!quote) {
         out += *replacement;
         return;

@@ -51,8 +51,9 @@ class LineReader {
   private:
     // Hands on the line held so far, the head of an over-long one flagged, and forgets it.
     template <class OnLine> bool handHeld(OnLine& onLine) {
-        const bool goOn = m_overflow ? onLine(std::string_view(m_held).substr(0, kLongestLine), true)
-                                     : hand(m_held, onLine);
+        const bool goOn = m_overflow
+                              ? onLine(std::string_view(m_held).substr(0, kLongestLine), true)
+                              : hand(m_held, onLine);
         m_held.clear();
         m_overflow = false;
         return goOn;

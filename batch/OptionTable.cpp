@@ -30,7 +30,7 @@ std::string FormList(Command command, ListStyle style, bool names, bool withDefa
         const bool isDefault = items.empty() && withDefault;
         if (!names && isDefault) {
             item += style == ListStyle::Manual ? " (" + std::string(row.brief) + "; the default)"
-                                                : std::string(" (default)");
+                                               : std::string(" (default)");
         } else if (!names) {
             item += " (" + std::string(row.brief) + ")";
         }
@@ -99,7 +99,8 @@ std::string ListText(std::string_view text, ListStyle style, bool withDefault) {
         }
         out += text.substr(0, open);
         const std::string_view token = text.substr(open + 1, close - open - 1);
-        out += List(token, style, withDefault).value_or(std::string(text.substr(open, close - open + 1)));
+        out += List(token, style, withDefault)
+                   .value_or(std::string(text.substr(open, close - open + 1)));
         text.remove_prefix(close + 1);
     }
 }

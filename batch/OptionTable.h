@@ -51,11 +51,13 @@ inline constexpr std::array<CommandRow, 6> kCommands = {{
      "(X + Y) modulo one turn, in radians", true, false},
     {Command::Sub, "sub", "X Y", "X - Y modulo one turn, in radians",
      "(X - Y) modulo one turn, in radians", true, false},
-    {Command::Dms2Deg, "dms2deg", "A...", "degrees, minutes and seconds to decimal degrees, exactly",
+    {Command::Dms2Deg, "dms2deg", "A...",
+     "degrees, minutes and seconds to decimal degrees, exactly",
      "a whole angle, as deg2rad reads it, to decimal degrees, exactly\n"
      "(minutes and seconds below 60: 36°57'59.5\" is an angle)",
      false, true},
-    {Command::Deg2Dms, "deg2dms", "X...", "decimal degrees to degrees, minutes and seconds, exactly",
+    {Command::Deg2Dms, "deg2dms", "X...",
+     "decimal degrees to degrees, minutes and seconds, exactly",
      "decimal degrees to degrees, minutes and seconds, exactly", false, true},
 }};
 
@@ -75,10 +77,10 @@ static_assert(InEnumOrder(kCommands, &CommandRow::command, Command::Deg2Dms),
 // A --form value. The first row a command offers is its default.
 struct FormRow {
     std::string_view name;
-    std::string_view description;          // the page's list and the manual
-    std::string_view brief;                // --help's
-    std::optional<OutputOptions> window;   // what rad2deg shows with it, if it takes it
-    std::optional<SexagesimalForm> exact;  // what deg2dms writes with it, if it takes it
+    std::string_view description;         // the page's list and the manual
+    std::string_view brief;               // --help's
+    std::optional<OutputOptions> window;  // what rad2deg shows with it, if it takes it
+    std::optional<SexagesimalForm> exact; // what deg2dms writes with it, if it takes it
 };
 
 inline constexpr std::array<FormRow, 4> kForms = {{
@@ -94,7 +96,8 @@ inline constexpr std::array<FormRow, 4> kForms = {{
 
 // Whether `command` takes the form `row` (only rad2deg and deg2dms take any).
 constexpr bool Takes(Command command, const FormRow& row) {
-    return (command == Command::Rad2Deg && row.window) || (command == Command::Deg2Dms && row.exact);
+    return (command == Command::Rad2Deg && row.window) ||
+           (command == Command::Deg2Dms && row.exact);
 }
 
 struct DelimiterRow {
@@ -142,7 +145,8 @@ inline constexpr std::array<OptionRow, 14> kOptions = {{
      "(rad2deg, deg2rad, add, sub)",
      "Significant figures, as in the window's list: 6, 7 (the default), 8 or 9. Radians are "
      "shown with one decimal fewer. Not for *dms2deg* and *deg2dms*."},
-    {Option::Form, "--form", "F", "rad2deg's degree form: {forms rad2deg}; deg2dms's: {names deg2dms}",
+    {Option::Form, "--form", "F",
+     "rad2deg's degree form: {forms rad2deg}; deg2dms's: {names deg2dms}",
      "The degree form of *rad2deg*: {forms rad2deg}; of *deg2dms*: {names deg2dms}."},
     {Option::Decimals, "--decimals", "N",
      "0 to 12 decimals of dms2deg's degrees (default 6), or of deg2dms's\n"
@@ -166,14 +170,14 @@ inline constexpr std::array<OptionRow, 14> kOptions = {{
      "The first row names the columns; it is never converted."},
     {Option::Delimiter, "--delimiter", "D", "the CSV delimiter: {delimiters}",
      "The CSV delimiter: {delimiters}."},
-    {Option::File, "--file", "F",
-     "read the inputs from file F (\"-\": standard input); repeatable",
+    {Option::File, "--file", "F", "read the inputs from file F (\"-\": standard input); repeatable",
      "Read the inputs from file _F_; *-* is standard input. May be given more than once."},
     {Option::Crlf, "--crlf", "", "end the result lines with CR LF, as the window's copy does",
      "End the result lines with CR LF, as the window's copy does."},
     {Option::Strict, "--strict", "", "stop at the first input that is refused",
      "Stop at the first input that is refused."},
-    {Option::LineBuffered, "--line-buffered", "", "write each result at once, also into a pipe or file",
+    {Option::LineBuffered, "--line-buffered", "",
+     "write each result at once, also into a pipe or file",
      "Write each result as soon as it is converted, also into a pipe or a file."},
     {Option::Help, "--help", "", "show this help and exit", "Print a usage message and exit."},
     {Option::Version, "--version", "", "show the version and exit", "Print the version and exit."},

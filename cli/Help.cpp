@@ -14,7 +14,8 @@ Converts plane angles as the Orvanel window does, one result line for each input
 Commands:
 )";
 
-constexpr std::string_view kMiddle = R"(A latitude or longitude is written with a sign or a hemisphere, before or after it:
+constexpr std::string_view kMiddle =
+    R"(A latitude or longitude is written with a sign or a hemisphere, before or after it:
 -36.952778, 36.952778 S, S 36°57'10", 36°57'10"S; north and east are positive, south and
 west negative. Results are signed, with "-".
 Without operands a command reads one input a line (for add and sub: X Y) from standard
@@ -70,9 +71,10 @@ void AppendEntry(std::string& help, std::string_view label, std::string_view tex
                  std::size_t column) {
     std::string margin = "  " + std::string(label);
     margin.resize(std::max(column, margin.size() + 1), ' ');
-    const std::string lines = text.find('{') == std::string_view::npos
-                                  ? std::string(text)
-                                  : Wrapped(batch::ListText(text, batch::ListStyle::Plain), kWidth - column);
+    const std::string lines =
+        text.find('{') == std::string_view::npos
+            ? std::string(text)
+            : Wrapped(batch::ListText(text, batch::ListStyle::Plain), kWidth - column);
     std::string_view rest = lines;
     for (bool first = true;; first = false) {
         const auto end = rest.find('\n');

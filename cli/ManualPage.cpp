@@ -35,8 +35,9 @@ std::string Options() {
     std::string roff;
     for (const OptionRow& row : kOptions) {
         roff += ".TP\n";
-        roff += row.argument.empty() ? ".B " + Roff(row.name)
-                                     : ".BI " + Roff(row.name) + " \" " + std::string(row.argument) + "\"";
+        roff += row.argument.empty()
+                    ? ".B " + Roff(row.name)
+                    : ".BI " + Roff(row.name) + " \" " + std::string(row.argument) + "\"";
         roff += "\n" + Roff(ListText(row.manual, ListStyle::Manual)) + "\n";
     }
     return roff;
@@ -45,7 +46,8 @@ std::string Options() {
 std::string ExitStatuses() {
     std::string roff;
     for (const StatusRow& row : kStatuses) {
-        roff += ".TP\n.B " + std::to_string(static_cast<int>(row.status)) + "\n" + Roff(row.manual) + "\n";
+        roff += ".TP\n.B " + std::to_string(static_cast<int>(row.status)) + "\n" +
+                Roff(row.manual) + "\n";
     }
     return roff;
 }
@@ -54,7 +56,8 @@ void Replace(std::string& text, std::string_view mark, const std::string& by) {
     const auto at = text.find(mark);
     if (at != std::string::npos) {
         // A mark stands on a line of its own, whose line end the replacement brings.
-        const bool line = at + mark.size() < text.size() && text[at + mark.size()] == '\n' && by.ends_with('\n');
+        const bool line =
+            at + mark.size() < text.size() && text[at + mark.size()] == '\n' && by.ends_with('\n');
         text.replace(at, mark.size() + (line ? 1 : 0), by);
     }
 }

@@ -142,7 +142,8 @@ namespace {
 // The digits of `d` as a whole number of 10^-scale, for a scale at least as fine as its own.
 std::string UnitsAt(const Decimal& d, int scale) {
     std::string units = d.digits;
-    units.append(static_cast<std::size_t>(scale + d.exponent - static_cast<int>(d.digits.size())), '0');
+    units.append(static_cast<std::size_t>(scale + d.exponent - static_cast<int>(d.digits.size())),
+                 '0');
     return units;
 }
 
@@ -217,7 +218,8 @@ bool Exceeds(const Decimal& d, std::uint64_t bound) {
     }
     std::string head = d.digits.substr(0, whole.size());
     head.append(whole.size() - head.size(), '0');
-    return head > whole || (head == whole && d.digits.find_first_not_of('0', whole.size()) != std::string::npos);
+    return head > whole ||
+           (head == whole && d.digits.find_first_not_of('0', whole.size()) != std::string::npos);
 }
 
 std::uint64_t RoundedUnits(const Decimal& d, std::uint32_t factor, std::uint32_t divisor,
@@ -248,11 +250,11 @@ std::uint64_t RoundedUnits(const Decimal& d, std::uint32_t factor, std::uint32_t
     std::uint64_t n = 0;
     for (int i = 0; i < rounded.exponent; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        n = n * 10 + static_cast<std::uint64_t>(at < rounded.digits.size() ? rounded.digits[at] - '0' : 0);
+        n = n * 10 +
+            static_cast<std::uint64_t>(at < rounded.digits.size() ? rounded.digits[at] - '0' : 0);
     }
     return n;
 }
-
 
 Decimal ExactDecimal(double x) {
     x = std::fabs(x);

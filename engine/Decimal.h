@@ -124,7 +124,7 @@ inline std::string FixedPoint(std::string_view units, int decimals, char point =
     // The text is made at its size, all zeros, and the units copied in around the point.
     const std::size_t digits = std::max(units.size(), places + 1);
     const std::size_t zeros = digits - units.size(); // in front of the units
-    const std::size_t head = digits - places;         // digits before the point, at least 1
+    const std::size_t head = digits - places;        // digits before the point, at least 1
     std::string text(digits + (places > 0 ? 1 : 0), '0');
     const std::size_t beforePoint = head > zeros ? head - zeros : 0; // of the units
     std::copy_n(units.data(), beforePoint, text.data() + zeros);

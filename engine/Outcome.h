@@ -52,7 +52,9 @@ struct ResultLine {
         out.resize(at + echo.size() + (echoUnit.empty() ? 0 : echoUnit.size() + 1) + 3 +
                    value.size() + (unit.empty() ? 0 : unit.size() + 1));
         char* p = out.data() + at;
-        const auto put = [&p](std::string_view text) { p = std::copy(text.begin(), text.end(), p); };
+        const auto put = [&p](std::string_view text) {
+            p = std::copy(text.begin(), text.end(), p);
+        };
         put(echo);
         if (!echoUnit.empty()) {
             put(" ");
@@ -77,8 +79,8 @@ struct ResultLine {
 struct Outcome {
     std::optional<Message> message;             // shown after the fields are written
     FocusTarget focus = FocusTarget::Unchanged; // applied after the message is closed
-    ResultLine result;       // what to add to the results pane, if anything
-    bool paneCommas = false; // turn every "." already in the pane into ","
+    ResultLine result;                          // what to add to the results pane, if anything
+    bool paneCommas = false;                    // turn every "." already in the pane into ","
 };
 
 } // namespace orvanel

@@ -34,8 +34,9 @@ Decimal DecimalOfPart(std::string_view text) {
 
 // 3600 d + 60 m + s, exactly.
 Decimal ArcSeconds(const EntryFields& fields) {
-    return Plus(Plus(Times(DecimalOfPart(fields.degrees), 3600), Times(DecimalOfPart(fields.minutes), 60)),
-                DecimalOfPart(fields.seconds));
+    return Plus(
+        Plus(Times(DecimalOfPart(fields.degrees), 3600), Times(DecimalOfPart(fields.minutes), 60)),
+        DecimalOfPart(fields.seconds));
 }
 
 // A part as a whole number of 10^-decimals, for the common case of a few digits.

@@ -55,7 +55,6 @@ bool IsLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-
 // The hemisphere `word` names: 'N', 'E', 'S' or 'W' for a whole word in any letter case
 // ("North", "south") or its initial; 0 for anything else.
 char HemisphereOf(std::string_view word) {
@@ -145,7 +144,8 @@ struct PartNumber {
 
 PartNumber Inspect(std::string_view text) {
     const ScannedNumber scanned = ScanNumber(text);
-    return {scanned.valid, scanned.whole, scanned.fraction.find_first_not_of('0') != std::string_view::npos};
+    return {scanned.valid, scanned.whole,
+            scanned.fraction.find_first_not_of('0') != std::string_view::npos};
 }
 
 // How a part's number stands to a whole-number bound: below, equal, above; exactly, however
@@ -230,7 +230,7 @@ class Parts {
             return AngleProblem::DegreesOutOfRange;
         }
         const bool beyond = m_limits == AngleLimits::EntryFields ? CompareTo(number, 59) > 0
-                                                                  : CompareTo(number, 60) >= 0;
+                                                                 : CompareTo(number, 60) >= 0;
         if (!beyond) {
             return AngleProblem::None;
         }
@@ -248,7 +248,8 @@ class Parts {
 
 // A minus with any hemisphere, or a plus with S or W: not a double negative, a mistake.
 bool Contradicts(char sign, char hemisphere) {
-    return hemisphere != 0 && (sign == '-' || (sign == '+' && (hemisphere == 'S' || hemisphere == 'W')));
+    return hemisphere != 0 &&
+           (sign == '-' || (sign == '+' && (hemisphere == 'S' || hemisphere == 'W')));
 }
 
 AngleProblem ReadBody(std::string_view text, Parts& parts) {
@@ -280,15 +281,24 @@ WholeAngle Refused(AngleProblem problem) {
 
 std::string_view ProblemText(AngleProblem problem) {
     switch (problem) {
-    case AngleProblem::None: return "";
-    case AngleProblem::TwoHemispheres: return "Two hemispheres";
-    case AngleProblem::SignAndHemisphere: return "A sign and a hemisphere";
-    case AngleProblem::EmptyField: return "An empty field";
-    case AngleProblem::NotANumber: return "Not a number";
-    case AngleProblem::TooManyFields: return "Too many fields";
-    case AngleProblem::DegreesOutOfRange: return "Degrees out of range";
-    case AngleProblem::MinutesOutOfRange: return "Minutes out of range";
-    case AngleProblem::SecondsOutOfRange: return "Seconds out of range";
+    case AngleProblem::None:
+        return "";
+    case AngleProblem::TwoHemispheres:
+        return "Two hemispheres";
+    case AngleProblem::SignAndHemisphere:
+        return "A sign and a hemisphere";
+    case AngleProblem::EmptyField:
+        return "An empty field";
+    case AngleProblem::NotANumber:
+        return "Not a number";
+    case AngleProblem::TooManyFields:
+        return "Too many fields";
+    case AngleProblem::DegreesOutOfRange:
+        return "Degrees out of range";
+    case AngleProblem::MinutesOutOfRange:
+        return "Minutes out of range";
+    case AngleProblem::SecondsOutOfRange:
+        return "Seconds out of range";
     }
     return "";
 }

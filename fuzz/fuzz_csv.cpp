@@ -34,8 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     dialect.header = data.ConsumeBool();
     std::vector<csv::Column> columns;
     for (int n = data.ConsumeIntegralInRange<int>(0, 3); n > 0; --n) {
-        columns.push_back(data.ConsumeBool() ? csv::Column{data.ConsumeIntegralInRange<int>(1, 6), ""}
-                                             : csv::Column{0, data.ConsumeBytesAsString(2)});
+        columns.push_back(data.ConsumeBool()
+                              ? csv::Column{data.ConsumeIntegralInRange<int>(1, 6), ""}
+                              : csv::Column{0, data.ConsumeBytesAsString(2)});
     }
     const bool replace = data.ConsumeBool();
     const std::size_t piece = data.ConsumeIntegralInRange<std::size_t>(1, 64);

@@ -22,9 +22,10 @@ struct Notation {
 };
 
 constexpr Notation kNotations[] = {
-    {{nullptr}, " "},        {{nullptr}, ":"},        {{nullptr}, " \t "},   {{"°", "'", "\""}, ""},
-    {{"°", "′", "″"}, " "},  {{"º", "'", "''"}, ""},  {{"d", "m", "s"}, ""}, {{"°", "’", "”"}, " "},
-    {{"deg", "M", "“"}, ""}, {{"˚", "´", "´´"}, " "}, {{"D", "‘", "’’"}, ""},   {{"DEG", "m", "s"}, " "}};
+    {{nullptr}, " "},        {{nullptr}, ":"},       {{nullptr}, " \t "},
+    {{"°", "'", "\""}, ""},  {{"°", "′", "″"}, " "}, {{"º", "'", "''"}, ""},
+    {{"d", "m", "s"}, ""},   {{"°", "’", "”"}, " "}, {{"deg", "M", "“"}, ""},
+    {{"˚", "´", "´´"}, " "}, {{"D", "‘", "’’"}, ""}, {{"DEG", "m", "s"}, " "}};
 
 // Signs and hemispheres, before or after the angle.
 struct Way {
@@ -32,18 +33,19 @@ struct Way {
     bool negative;
     bool hemisphere;
 };
-constexpr Way kWays[] = {
-    {"", false, false},      {"+", false, false},    {"-", true, false},    {"\u2212", true, false},
-    {"\u2013", true, false}, {"N", false, true},     {"E", false, true},    {"S", true, true},
-    {"W", true, true},       {"n", false, true},     {"e", false, true},    {"s", true, true},
-    {"w", true, true},       {"North", false, true}, {"east", false, true}, {"SOUTH", true, true},
-    {"West", true, true}};
+constexpr Way kWays[] = {{"", false, false},      {"+", false, false},     {"-", true, false},
+                         {"\u2212", true, false}, {"\u2013", true, false}, {"N", false, true},
+                         {"E", false, true},      {"S", true, true},       {"W", true, true},
+                         {"n", false, true},      {"e", false, true},      {"s", true, true},
+                         {"w", true, true},       {"North", false, true},  {"east", false, true},
+                         {"SOUTH", true, true},   {"West", true, true}};
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider data(bytes, size);
-    const Notation& notation = kNotations[data.ConsumeIntegralInRange<std::size_t>(0, std::size(kNotations) - 1)];
+    const Notation& notation =
+        kNotations[data.ConsumeIntegralInRange<std::size_t>(0, std::size(kNotations) - 1)];
     const bool marked = notation.marks[0] != nullptr;
     EntryFields expected;
     std::string* parts[] = {&expected.degrees, &expected.minutes, &expected.seconds};
@@ -68,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const WholeAngle read = ReadWholeAngle(text, AngleLimits::BelowSixty);
     Check(bool(read), "an angle in a known notation is read", text);
     Check(read.fields == expected, "the same fields and sign come back", text);
-    Check(!way.hemisphere || ReadWholeAngle("-" + text, AngleLimits::BelowSixty).problem == AngleProblem::SignAndHemisphere,
+    Check(!way.hemisphere || ReadWholeAngle("-" + text, AngleLimits::BelowSixty).problem ==
+                                 AngleProblem::SignAndHemisphere,
           "a minus together with a hemisphere is refused as such", text);
     return 0;
 }

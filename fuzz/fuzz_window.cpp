@@ -57,8 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     while (data.remaining_bytes() > 0) {
         const auto event = static_cast<Event>(
             data.ConsumeIntegralInRange<int>(0, static_cast<int>(Event::SelectionChanged)));
-        const bool clickable = (event != Event::DecimalClicked || state.options.outputInDecimal.enabled) &&
-                               (event != Event::RoundToMinutesClicked || state.options.roundToMinutes.enabled);
+        const bool clickable =
+            (event != Event::DecimalClicked || state.options.outputInDecimal.enabled) &&
+            (event != Event::RoundToMinutesClicked || state.options.roundToMinutes.enabled);
         if (!clickable) {
             continue;
         }
@@ -70,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
                   "an option click");
         }
     }
-    Check(window::Handle(state, Event::Load, context).result.text() == first.result.text() && state == started,
+    Check(window::Handle(state, Event::Load, context).result.text() == first.result.text() &&
+              state == started,
           "start-up from any state");
     return 0;
 }

@@ -102,20 +102,20 @@ struct Placed {
 };
 
 inline constexpr std::array<Placed, 29> kReadingOrder = {{
-    {"Label1", "Frame1", 1, 1},          {"txbRadians", "Frame1", 1, 1},
-    {"cmdPlusMinus0", "Frame1", 1, 2},   {"cmdPlusMinus1", "Frame1", 1, 2},
-    {"cmdPlusMinus2", "Frame1", 1, 2},   {"txbToAdd", "Frame1", 1, 2},
-    {"cmdRad2Deg", "Frame1", 1, 3},      {"chkRoundToMinutes", "Frame1", 1, 4},
-    {"chkDecimal", "Frame1", 1, 5},      {"optDecDegrees", "Frame1", 1, 6},
-    {"optDecMinutes", "Frame1", 1, 6},   {"lblSign", "Frame2", 1, 7},
-    {"Label2", "Frame2", 1, 7},          {"txbDegrees", "Frame2", 1, 7},
-    {"Label3", "Frame2", 1, 8},          {"txbMinutes", "Frame2", 1, 8},
-    {"Label4", "Frame2", 1, 9},          {"txbSeconds", "Frame2", 1, 9},
-    {"cmdDeg2Rad", "Frame2", 1, 10},     {"cmdChangeSign", "Frame2", 1, 11},
-    {"cmdClear1", "commands", 1, 12},    {"cmdClear0", "commands", 1, 13},
-    {"cmdHelp", "commands", 1, 14},      {"cmdCopyOutput", "foot", 1, 15},
-    {"lblCopyright", "foot", 1, 16},     {"chkShowPlusMinus", "options", 2, 17},
-    {"Label5", "options", 2, 18},        {"cboDecimalPlaces", "options", 2, 18},
+    {"Label1", "Frame1", 1, 1},        {"txbRadians", "Frame1", 1, 1},
+    {"cmdPlusMinus0", "Frame1", 1, 2}, {"cmdPlusMinus1", "Frame1", 1, 2},
+    {"cmdPlusMinus2", "Frame1", 1, 2}, {"txbToAdd", "Frame1", 1, 2},
+    {"cmdRad2Deg", "Frame1", 1, 3},    {"chkRoundToMinutes", "Frame1", 1, 4},
+    {"chkDecimal", "Frame1", 1, 5},    {"optDecDegrees", "Frame1", 1, 6},
+    {"optDecMinutes", "Frame1", 1, 6}, {"lblSign", "Frame2", 1, 7},
+    {"Label2", "Frame2", 1, 7},        {"txbDegrees", "Frame2", 1, 7},
+    {"Label3", "Frame2", 1, 8},        {"txbMinutes", "Frame2", 1, 8},
+    {"Label4", "Frame2", 1, 9},        {"txbSeconds", "Frame2", 1, 9},
+    {"cmdDeg2Rad", "Frame2", 1, 10},   {"cmdChangeSign", "Frame2", 1, 11},
+    {"cmdClear1", "commands", 1, 12},  {"cmdClear0", "commands", 1, 13},
+    {"cmdHelp", "commands", 1, 14},    {"cmdCopyOutput", "foot", 1, 15},
+    {"lblCopyright", "foot", 1, 16},   {"chkShowPlusMinus", "options", 2, 17},
+    {"Label5", "options", 2, 18},      {"cboDecimalPlaces", "options", 2, 18},
     {"txbOutput", "results", 2, 19},
 }};
 
@@ -141,14 +141,22 @@ inline constexpr std::array<FieldUse, 5> kFieldUses = {{
 // The control that `target` gives the focus to: "txbRadians"; empty for none.
 constexpr std::string_view ControlOf(FocusTarget target) {
     switch (target) {
-    case FocusTarget::Unchanged: return "";
-    case FocusTarget::Radians: return "txbRadians";
-    case FocusTarget::ToAdd: return "txbToAdd";
-    case FocusTarget::Degrees: return "txbDegrees";
-    case FocusTarget::Minutes: return "txbMinutes";
-    case FocusTarget::Seconds: return "txbSeconds";
-    case FocusTarget::Deg2RadButton: return "cmdDeg2Rad";
-    case FocusTarget::Rad2DegButton: return "cmdRad2Deg";
+    case FocusTarget::Unchanged:
+        return "";
+    case FocusTarget::Radians:
+        return "txbRadians";
+    case FocusTarget::ToAdd:
+        return "txbToAdd";
+    case FocusTarget::Degrees:
+        return "txbDegrees";
+    case FocusTarget::Minutes:
+        return "txbMinutes";
+    case FocusTarget::Seconds:
+        return "txbSeconds";
+    case FocusTarget::Deg2RadButton:
+        return "cmdDeg2Rad";
+    case FocusTarget::Rad2DegButton:
+        return "cmdRad2Deg";
     }
     return "";
 }

@@ -34,7 +34,8 @@ struct State {
     EntryFields fields;
     Options options;
     int figuresEntry = -1; // the precision list's chosen entry, -1 before the first choice
-    bool symbolFace = false; // the sign label draws its "-" as a minus sign once Change sign is used
+    bool symbolFace =
+        false; // the sign label draws its "-" as a minus sign once Change sign is used
     bool startUpCompleted = false;
     bool paneHasSelection = false;
     bool operator==(const State&) const = default;
@@ -130,10 +131,10 @@ inline Outcome Handle(State& state, Event event, const Context& context) {
     case Event::Add:
     case Event::Subtract:
     case Event::Move:
-        return PlusMinus(state.fields,
-                         static_cast<PlusMinusIndex>(static_cast<int>(event) -
-                                                     static_cast<int>(Event::Add)),
-                         Settings(state, context));
+        return PlusMinus(
+            state.fields,
+            static_cast<PlusMinusIndex>(static_cast<int>(event) - static_cast<int>(Event::Add)),
+            Settings(state, context));
     case Event::ChangeSign:
         state.symbolFace = true;
         return ChangeSign(state.fields, context.deg2RadFocusable);

@@ -1,7 +1,7 @@
 #pragma once
 // What the page's engine and its file converter share on the wire to the page: the exports'
-// names, entries, frames "LENGTH:BYTES" (LENGTH the bytes' count in decimal, so no byte can split or
-// bend a frame), and JSON strings.
+// names, entries, frames "LENGTH:BYTES" (LENGTH the bytes' count in decimal, so no byte can split
+// or bend a frame), and JSON strings.
 
 #include "StrProc.h"
 

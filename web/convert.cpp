@@ -160,7 +160,8 @@ extern "C" ORVANEL_EXPORT("convert_begin") const char* ConvertBegin() {
     const batch::Job& job = session.options.job;
     session.runner.emplace(job, session.sink);
     session.runner->beginInput(name);
-    AppendFrame(g_answer, ConvertedName(name, args.empty() ? "" : args.front(), job.csv.has_value()));
+    AppendFrame(g_answer,
+                ConvertedName(name, args.empty() ? "" : args.front(), job.csv.has_value()));
     return g_answer.data();
 }
 

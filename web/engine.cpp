@@ -9,8 +9,8 @@
 // leave in a field is written as any other code point (WTF-8), so every field comes back as it
 // went. A request that is not made so gets the answer "error" with the reason.
 #include "BatchOptions.h"
-#include "Exports.h"
 #include "Calculator.h"
+#include "Exports.h"
 #include "MainLayout.h"
 #include "MainWindow.h"
 #include "ProductConstants.h"
@@ -44,13 +44,18 @@ struct Flag {
     bool& (*of)(window::State&);
 };
 constexpr std::array<Flag, 11> kStateFlags = {{
-    {"outputInDecimal", [](window::State& s) -> bool& { return s.options.outputInDecimal.checked; }},
-    {"outputInDecimalEnabled", [](window::State& s) -> bool& { return s.options.outputInDecimal.enabled; }},
+    {"outputInDecimal",
+     [](window::State& s) -> bool& { return s.options.outputInDecimal.checked; }},
+    {"outputInDecimalEnabled",
+     [](window::State& s) -> bool& { return s.options.outputInDecimal.enabled; }},
     {"roundToMinutes", [](window::State& s) -> bool& { return s.options.roundToMinutes.checked; }},
-    {"roundToMinutesEnabled", [](window::State& s) -> bool& { return s.options.roundToMinutes.enabled; }},
+    {"roundToMinutesEnabled",
+     [](window::State& s) -> bool& { return s.options.roundToMinutes.enabled; }},
     {"decimalDegrees", [](window::State& s) -> bool& { return s.options.decimalDegrees.checked; }},
-    {"decimalDegreesEnabled", [](window::State& s) -> bool& { return s.options.decimalDegrees.enabled; }},
-    {"decimalMinutesEnabled", [](window::State& s) -> bool& { return s.options.decimalMinutesEnabled; }},
+    {"decimalDegreesEnabled",
+     [](window::State& s) -> bool& { return s.options.decimalDegrees.enabled; }},
+    {"decimalMinutesEnabled",
+     [](window::State& s) -> bool& { return s.options.decimalMinutesEnabled; }},
     {"showPlusMinus", [](window::State& s) -> bool& { return s.options.showPlusMinus.checked; }},
     {"symbolFace", [](window::State& s) -> bool& { return s.symbolFace; }},
     {"startUpCompleted", [](window::State& s) -> bool& { return s.startUpCompleted; }},
@@ -82,8 +87,8 @@ constexpr std::array<std::string_view, 5> kOtherKeys = {"command", "figures", "d
 
 // The user's events by name, in the order of window::Event.
 constexpr std::array<std::string_view, 12> kEvents = {
-    "load", "rad2deg", "deg2rad", "add", "sub", "move", "sign", "clear",
-    "decimalClick", "roundClick", "figures", "selection"};
+    "load", "rad2deg", "deg2rad",      "add",        "sub",     "move",
+    "sign", "clear",   "decimalClick", "roundClick", "figures", "selection"};
 static_assert(kEvents.size() == static_cast<std::size_t>(window::Event::SelectionChanged) + 1,
               "an event name for each window::Event");
 
@@ -119,7 +124,8 @@ std::string ReadFlag(Entries& entries, std::string_view key, bool& flag) {
 
 std::string Flags(Entries& entries, Request& request) {
     for (const Flag& flag : kStateFlags) {
-        if (std::string wrong = ReadFlag(entries, flag.key, flag.of(request.state)); !wrong.empty()) {
+        if (std::string wrong = ReadFlag(entries, flag.key, flag.of(request.state));
+            !wrong.empty()) {
             return wrong;
         }
     }
@@ -159,7 +165,8 @@ std::string Parse(std::string_view bytes, Request& request) {
     const std::string_view figures = entries["figures"];
     int entry = 0;
     std::from_chars(figures.data(), figures.data() + figures.size(), entry);
-    if (!figures.empty() && (figures.size() != 1 || entry < kFewestFigures || entry > kMostFigures)) {
+    if (!figures.empty() &&
+        (figures.size() != 1 || entry < kFewestFigures || entry > kMostFigures)) {
         return "figures is not a list entry";
     }
     request.state.figuresEntry = figures.empty() ? -1 : entry - kFewestFigures;
@@ -188,7 +195,8 @@ std::string Answer(Request& request, const Outcome& outcome) {
         Append(text, flag.key, flag.of(state) ? "1" : "0");
     }
     Append(text, "figures",
-           state.figuresEntry < 0 ? std::string() : std::to_string(kFewestFigures + state.figuresEntry));
+           state.figuresEntry < 0 ? std::string()
+                                  : std::to_string(kFewestFigures + state.figuresEntry));
     Append(text, "signSeen", SignSeen(f.sign, state.symbolFace));
     Append(text, "signHeard", SignHeard(f.sign));
     Append(text, "copyCaption", window::CopyCaption(state.paneHasSelection));
@@ -267,10 +275,12 @@ std::string ControlStateJson(std::string_view name) {
     for (const ControlState& keys : kControlStates) {
         if (keys.name == name) {
             std::string json = ",\"state\":{";
-            for (const auto& [what, key] : {std::pair{"text", keys.text}, {"checked", keys.checked},
+            for (const auto& [what, key] : {std::pair{"text", keys.text},
+                                            {"checked", keys.checked},
                                             {"enabled", keys.enabled}}) {
                 if (!key.empty()) {
-                    json += (json.ends_with('{') ? "\"" : ",\"") + std::string(what) + "\":" + JsonText(key);
+                    json += (json.ends_with('{') ? "\"" : ",\"") + std::string(what) +
+                            "\":" + JsonText(key);
                 }
             }
             return json + "}";
@@ -296,17 +306,19 @@ std::string ConverterJson() {
     }
     json += "],\"forms\":{";
     for (const batch::FormRow& form : batch::kForms) {
-        json += (json.ends_with('{') ? "" : ",") + JsonText(form.name) + ":" + JsonText(form.description);
+        json += (json.ends_with('{') ? "" : ",") + JsonText(form.name) + ":" +
+                JsonText(form.description);
     }
     json += "},\"delimiters\":[";
     for (const batch::DelimiterRow& row : batch::kDelimiters) {
-        json += (json.ends_with('[') ? "{" : ",{") + std::string("\"given\":") + JsonText(row.given) +
-                ",\"name\":" + JsonText(row.name) +
+        json += (json.ends_with('[') ? "{" : ",{") + std::string("\"given\":") +
+                JsonText(row.given) + ",\"name\":" + JsonText(row.name) +
                 ",\"delimiter\":" + JsonText(std::string(1, row.delimiter)) + "}";
     }
     json += "],\"options\":{";
     for (const batch::OptionRow& row : batch::kOptions) {
-        json += (json.ends_with('{') ? "" : ",") + JsonText(row.name.substr(2)) + ":" + JsonText(row.name);
+        json += (json.ends_with('{') ? "" : ",") + JsonText(row.name.substr(2)) + ":" +
+                JsonText(row.name);
     }
     json += "},\"mostDecimals\":" + std::to_string(kMostExactDecimals) +
             ",\"startFigures\":" + std::to_string(kStartFigures) + "}";
@@ -345,7 +357,8 @@ std::string PageDescription() {
     std::string_view last;
     for (const Placed& placed : kReadingOrder) {
         if (placed.group != last) {
-            json += (last.empty() ? "{" : ",{") + std::string("\"name\":") + JsonText(placed.group) +
+            json += (last.empty() ? "{" : ",{") + std::string("\"name\":") +
+                    JsonText(placed.group) +
                     ",\"frame\":" + (Find(placed.group).name == placed.group ? "true" : "false") +
                     ",\"column\":" + std::to_string(placed.column) + "}";
             last = placed.group;
@@ -357,8 +370,8 @@ std::string PageDescription() {
         json += placed.name == kReadingOrder.front().name ? "{" : ",{";
         json += "\"name\":" + JsonText(c.name) +
                 ",\"kind\":" + JsonText(kKinds[static_cast<int>(c.kind)]) +
-                ",\"group\":" + JsonText(placed.group) + ",\"unit\":" + std::to_string(placed.unit) +
-                ",\"caption\":" + JsonText(c.caption) +
+                ",\"group\":" + JsonText(placed.group) +
+                ",\"unit\":" + std::to_string(placed.unit) + ",\"caption\":" + JsonText(c.caption) +
                 ",\"labels\":" + JsonText(c.kind == Kind::Label ? c.names : "") +
                 ",\"accessibleName\":" + JsonText(AccessibleName(c)) +
                 ",\"maxLength\":" + std::to_string(c.maxLength) + FieldUseJson(c.name) +

@@ -60,7 +60,9 @@ class frmMain : public QWidget {
 
     explicit frmMain(Services services);
 
-    std::int16_t SigFigs() const { return static_cast<std::int16_t>(window::SigFigsOfEntry(m_figuresEntry)); }
+    std::int16_t SigFigs() const {
+        return static_cast<std::int16_t>(window::SigFigsOfEntry(m_figuresEntry));
+    }
 
     // Handlers, named after their control and event.
     void Form_Load();

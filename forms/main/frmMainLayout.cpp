@@ -192,7 +192,8 @@ void frmMain::wireEvents() {
     connect(txbDegrees, &EntryField::keyUp, this, &frmMain::txbDegrees_KeyUp);
     connect(txbMinutes, &EntryField::keyUp, this, &frmMain::txbMinutes_KeyUp);
     connect(txbSeconds, &EntryField::keyUp, this, &frmMain::txbSeconds_KeyUp);
-    connect(txbOutput, &QPlainTextEdit::selectionChanged, this, &frmMain::txbOutput_SelectionChange);
+    connect(txbOutput, &QPlainTextEdit::selectionChanged, this,
+            &frmMain::txbOutput_SelectionChange);
     connect(lblCopyright, &LinkLabel::activated, this, &frmMain::lblCopyright_Click);
     LetEnterPressButtons(this);
 }

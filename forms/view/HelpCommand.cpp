@@ -25,7 +25,8 @@ void ShowHelp(frmView& viewer, const QWidget& mainWindow, const QString& helpPat
         viewer.resize(main.size() - frame);
     }
     viewer.strFilename = helpPath;
-    viewer.setWindowTitle(QString::fromUtf8(kHelpTitle.data(), static_cast<qsizetype>(kHelpTitle.size())));
+    viewer.setWindowTitle(
+        QString::fromUtf8(kHelpTitle.data(), static_cast<qsizetype>(kHelpTitle.size())));
     viewer.blnCopyToClipboardInvisible = true;
     viewer.setWindowIcon(mainWindow.windowIcon());
     viewer.show();

@@ -30,8 +30,8 @@ const QString kTrailer =
 } // namespace
 
 frmView::frmView(TextFileSource& files, MessageSink& messages, Clipboard& clipboard)
-    : m_files(files), m_messages(messages), m_clipboard(clipboard), txbText1(new QPlainTextEdit(this)),
-      cmdClose(new QPushButton(this)),
+    : m_files(files), m_messages(messages), m_clipboard(clipboard),
+      txbText1(new QPlainTextEdit(this)), cmdClose(new QPushButton(this)),
       cmdCopyToClipboard(new CopyButton(this, kCopyWidthTwips, kCopySelectionWidthTwips)) {
     setObjectName(QStringLiteral("frmView"));
     setWindowTitle(QStringLiteral("Viewing"));

@@ -302,10 +302,10 @@ const std::map<std::string, std::function<std::string(const Row&)>> kRules = {
     {"replace", [](const Row& r) { return ReplaceNoCase(r[1], r[2], r[3]); }},
     {"echo", [](const Row& r) { return Echo(r[1]); }},
     {"values", [](const Row& r) {
-         const CliRun run = RunCli(std::regex_replace(r[1], std::regex(" "), "|") +
-                                       "|--values|--|" + r[2],
-                                   "");
-         const std::string said = run.status == 0 ? run.out : run.err.substr(run.err.rfind(": ") + 2);
+         const CliRun run =
+             RunCli(std::regex_replace(r[1], std::regex(" "), "|") + "|--values|--|" + r[2], "");
+         const std::string said =
+             run.status == 0 ? run.out : run.err.substr(run.err.rfind(": ") + 2);
          return said.substr(0, said.size() - 1);
      }}};
 
@@ -322,8 +322,9 @@ TEST_P(Cases, EveryRowHolds) {
     }
 }
 
-// Whole runs of orvanel-cli (cli-runs.tsv, and its CSV mode in csv-runs.tsv): a command line (words split at "|"), its standard input, then what
-// must come out on standard output, the exit status and what on standard error.
+// Whole runs of orvanel-cli (cli-runs.tsv, and its CSV mode in csv-runs.tsv): a command line (words
+// split at "|"), its standard input, then what must come out on standard output, the exit status
+// and what on standard error.
 TEST(Cli, RunsAsTheTablesSay) {
     for (const std::string table : {"cli-runs.tsv", "csv-runs.tsv"}) {
         for (const auto& [number, row] : ReadTable(table)) {
