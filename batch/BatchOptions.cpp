@@ -43,7 +43,8 @@ std::optional<char> DelimiterNamed(std::string_view given) {
 }
 
 // The names of the commands `which` holds, joined: "dms2deg and deg2dms".
-template <typename Which> std::string CommandNames(Which which, std::string_view last) {
+// The names of the commands `which` holds, joined: "dms2deg and deg2dms".
+std::string CommandNames(bool (*which)(const CommandRow&), std::string_view last) {
     std::vector<std::string> names;
     for (const CommandRow& row : kCommands) {
         if (which(row)) {
@@ -53,9 +54,18 @@ template <typename Which> std::string CommandNames(Which which, std::string_view
     return Joined(names, last);
 }
 
-const auto kAny = [](const CommandRow&) { return true; };
-const auto kWithFigures = [](const CommandRow& row) { return row.figures; };
-const auto kWithDecimals = [](const CommandRow& row) { return row.decimals; };
+bool Any(const CommandRow&) {
+    return true;
+}
+bool WithFigures(const CommandRow& row) {
+    return row.figures;
+}
+bool WithDecimals(const CommandRow& row) {
+    return row.decimals;
+}
+bool Adder(const CommandRow& row) {
+    return IsAdder(row.command);
+}
 
 std::string FormMessage() {
     std::string message = "--form takes ";
@@ -199,8 +209,8 @@ std::optional<std::string> SetWindowForm(const Given& given, Options& options) {
 // --form and --decimals for dms2deg and deg2dms.
 std::optional<std::string> SetExactForm(const Given& given, batch::Job& job) {
     if (given.figures) {
-        return "--figures is for " + CommandNames(kWithFigures, " and ") + "; " +
-               CommandNames(kWithDecimals, " and ") + " take --decimals";
+        return "--figures is for " + CommandNames(WithFigures, " and ") + "; " +
+               CommandNames(WithDecimals, " and ") + " take --decimals";
     }
     if (given.form) {
         const FormRow* form = FormNamed(*given.form);
@@ -260,7 +270,7 @@ std::optional<std::string> Parse(const std::vector<std::string_view>& args, Opti
         return wrong;
     }
     if (!given.command) {
-        return "a command is needed: " + CommandNames(kAny, " or ");
+        return "a command is needed: " + CommandNames(Any, " or ");
     }
     const auto known = CommandNamed(*given.command);
     if (!known) {
@@ -272,14 +282,13 @@ std::optional<std::string> Parse(const std::vector<std::string_view>& args, Opti
             return wrong;
         }
     } else if (given.decimals) {
-        return "--decimals is for " + CommandNames(kWithDecimals, " and ") +
+        return "--decimals is for " + CommandNames(WithDecimals, " and ") +
                "; the others take --figures";
     } else if (auto wrong = SetWindowForm(given, options)) {
         return wrong;
     }
     if (IsAdder(*known) && !options.operands.empty() && options.operands.size() != 2) {
-        return CommandNames([](const CommandRow& row) { return IsAdder(row.command); }, " and ") +
-               " take two operands: X Y";
+        return CommandNames(Adder, " and ") + " take two operands: X Y";
     }
     if (!options.operands.empty() && !options.files.empty()) {
         return std::string("give operands or --file, not both");

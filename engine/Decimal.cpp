@@ -38,7 +38,9 @@ BigWhole BigWhole::Of(std::string_view digits) {
     for (std::size_t end = digits.size(); end > 0;) {
         const std::size_t start = end > 9 ? end - 9 : 0;
         std::uint32_t limb = 0;
-        std::from_chars(digits.data() + start, digits.data() + end, limb);
+        for (std::size_t i = start; i < end; ++i) {
+            limb = limb * 10 + static_cast<std::uint32_t>(digits[i] - '0');
+        }
         n.m_limbs.push_back(limb);
         end = start;
     }
@@ -174,7 +176,9 @@ std::optional<std::uint64_t> SmallRoundedUnits(std::string_view digits, std::uin
         return std::nullopt;
     }
     std::uint64_t units = 0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), units);
+    for (const char c : digits) {
+        units = units * 10 + static_cast<std::uint64_t>(c - '0');
+    }
     units *= factor;
     std::uint64_t scale = divisor;
     if (shift >= 0) {
