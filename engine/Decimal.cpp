@@ -205,9 +205,6 @@ Decimal Times(const Decimal& d, std::uint32_t factor) {
 }
 
 Decimal Plus(const Decimal& a, const Decimal& b) {
-    if (a.digits.empty() || b.digits.empty()) {
-        return a.digits.empty() ? b : a;
-    }
     const int scale = std::max(ScaleOf(a), ScaleOf(b));
     BigWhole sum = BigWhole::Of(UnitsAt(a, scale));
     sum.add(BigWhole::Of(UnitsAt(b, scale)));
