@@ -234,8 +234,7 @@ bool Runner::give(const Result& result, std::string_view where, long number,
         return emit(result.line);
     }
     // With --values every input has its line, an empty one where it was refused.
-    return refuse(where, number, input, result.refusal) &&
-           (!m_job.values || emit(std::string_view{}));
+    return refuse(where, number, input, result.refusal) && (!m_job.values || emit(ResultLine{}));
 }
 
 // The head of an over-long line is always longer than the echo, so it ends in "…" too.
@@ -260,12 +259,6 @@ void Runner::tell(std::string_view where, long number, int column,
     message += ": ";
     message += why;
     m_sink.refuse(message);
-}
-
-bool Runner::emit(std::string_view line) {
-    m_out += line;
-    m_out += m_end;
-    return pass();
 }
 
 // The whole line, or with --values the value alone.

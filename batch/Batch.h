@@ -72,9 +72,6 @@ class Runner : private csv::Handler {
     // Hands on every result still held; false when writing failed.
     bool finish();
 
-    bool anyRefused() const { return m_refused; }
-    bool writeFailed() const { return m_writeFailed; }
-
     // The run's exit status so far; `unreadable` when an input could not be read.
     Status status(bool unreadable = false) const {
         return m_writeFailed || unreadable || m_failed ? Status::Failed
@@ -93,7 +90,6 @@ class Runner : private csv::Handler {
                  bool failed) override;
     void tell(std::string_view where, long number, int column,
               std::optional<std::string_view> input, std::string_view why);
-    bool emit(std::string_view line);
     bool emit(const ResultLine& line);
     bool pass();
     bool handOn();

@@ -14,24 +14,6 @@ struct Given {
     bool header = false;
 };
 
-std::optional<Command> CommandNamed(std::string_view name) {
-    for (const CommandRow& row : kCommands) {
-        if (row.name == name) {
-            return row.command;
-        }
-    }
-    return std::nullopt;
-}
-
-const FormRow* FormNamed(std::string_view name) {
-    for (const FormRow& row : kForms) {
-        if (row.name == name) {
-            return &row;
-        }
-    }
-    return nullptr;
-}
-
 // The delimiter `given` names, by its name or as itself.
 std::optional<char> DelimiterNamed(std::string_view given) {
     for (const DelimiterRow& row : kDelimiters) {
@@ -42,7 +24,6 @@ std::optional<char> DelimiterNamed(std::string_view given) {
     return std::nullopt;
 }
 
-// The names of the commands `which` holds, joined: "dms2deg and deg2dms".
 // The names of the commands `which` holds, joined: "dms2deg and deg2dms".
 std::string CommandNames(bool (*which)(const CommandRow&), std::string_view last) {
     std::vector<std::string> names;
@@ -71,8 +52,7 @@ std::string FormMessage() {
     std::string message = "--form takes ";
     bool first = true;
     for (const CommandRow& row : kCommands) {
-        if (const std::string forms =
-                ListText("{names " + std::string(row.name) + "}", ListStyle::Plain, false);
+        if (const std::string forms = FormList(row.command, ListStyle::Plain, true, false);
             !forms.empty()) {
             message += (first ? "" : ", and ") + forms + " with " + std::string(row.name);
             first = false;
@@ -156,7 +136,7 @@ std::optional<std::string> Read(const std::vector<std::string_view>& args, Optio
             value = arg.substr(eq + 1);
             arg = arg.substr(0, eq);
         }
-        const OptionRow* row = OptionNamed(arg);
+        const OptionRow* row = RowNamed(kOptions, arg);
         if (row == nullptr) {
             return "unknown option " + std::string(arg);
         }
@@ -195,7 +175,7 @@ std::optional<std::string> SetWindowForm(const Given& given, Options& options) {
     if (!given.form) {
         return std::nullopt;
     }
-    const FormRow* form = FormNamed(*given.form);
+    const FormRow* form = RowNamed(kForms, *given.form);
     if (form == nullptr || !Takes(options.job.command, *form)) {
         return FormMessage();
     }
@@ -213,7 +193,7 @@ std::optional<std::string> SetExactForm(const Given& given, batch::Job& job) {
                CommandNames(WithDecimals, " and ") + " take --decimals";
     }
     if (given.form) {
-        const FormRow* form = FormNamed(*given.form);
+        const FormRow* form = RowNamed(kForms, *given.form);
         if (form == nullptr || !Takes(job.command, *form)) {
             return FormMessage();
         }
@@ -245,7 +225,7 @@ std::optional<std::string> SetCsv(const Given& given, Options& options) {
     if (given.delimiter) {
         const auto delimiter = DelimiterNamed(*given.delimiter);
         if (!delimiter) {
-            return "--delimiter takes " + ListText("{delimiters}", ListStyle::Plain, false);
+            return "--delimiter takes " + DelimiterList(ListStyle::Plain, false);
         }
         csv.dialect.delimiter = *delimiter;
     }
@@ -272,12 +252,12 @@ std::optional<std::string> Parse(const std::vector<std::string_view>& args, Opti
     if (!given.command) {
         return "a command is needed: " + CommandNames(Any, " or ");
     }
-    const auto known = CommandNamed(*given.command);
-    if (!known) {
+    const CommandRow* known = RowNamed(kCommands, *given.command);
+    if (known == nullptr) {
         return "unknown command " + std::string(*given.command);
     }
-    options.job.command = *known;
-    if (IsExact(*known)) {
+    options.job.command = known->command;
+    if (IsExact(known->command)) {
         if (auto wrong = SetExactForm(given, options.job)) {
             return wrong;
         }
@@ -287,7 +267,7 @@ std::optional<std::string> Parse(const std::vector<std::string_view>& args, Opti
     } else if (auto wrong = SetWindowForm(given, options)) {
         return wrong;
     }
-    if (IsAdder(*known) && !options.operands.empty() && options.operands.size() != 2) {
+    if (IsAdder(known->command) && !options.operands.empty() && options.operands.size() != 2) {
         return CommandNames(Adder, " and ") + " take two operands: X Y";
     }
     if (!options.operands.empty() && !options.files.empty()) {

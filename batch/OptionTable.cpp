@@ -9,17 +9,32 @@ std::string Marked(std::string_view word, ListStyle style) {
     return style == ListStyle::Manual ? "*" + std::string(word) + "*" : std::string(word);
 }
 
-const CommandRow* CommandRowNamed(std::string_view name) {
-    for (const CommandRow& row : kCommands) {
-        if (row.name == name) {
-            return &row;
-        }
+// The list a "{...}" stands for, or nothing for one this does not know.
+std::optional<std::string> List(std::string_view token, ListStyle style, bool withDefault) {
+    if (token == "delimiters") {
+        return DelimiterList(style, withDefault);
     }
-    return nullptr;
+    const auto space = token.find(' ');
+    const CommandRow* row =
+        space == std::string_view::npos ? nullptr : RowNamed(kCommands, token.substr(space + 1));
+    const std::string_view kind = token.substr(0, space);
+    if (row == nullptr || (kind != "forms" && kind != "names")) {
+        return std::nullopt;
+    }
+    return FormList(row->command, style, kind == "names", withDefault);
 }
 
-// The forms `command` takes: "dms (default), dm (whole minutes)...", or with `names` alone
-// "dms, dm or degmin".
+} // namespace
+
+std::string Joined(const std::vector<std::string>& items, std::string_view last) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        text += i == 0 ? "" : i + 1 == items.size() ? last : ", ";
+        text += items[i];
+    }
+    return text;
+}
+
 std::string FormList(Command command, ListStyle style, bool names, bool withDefault) {
     std::vector<std::string> items;
     for (const FormRow& row : kForms) {
@@ -39,7 +54,6 @@ std::string FormList(Command command, ListStyle style, bool names, bool withDefa
     return Joined(items, " or ");
 }
 
-// "\",\" (default), \";\", \"|\" or tab": a delimiter quoted unless it is named by a word.
 std::string DelimiterList(ListStyle style, bool withDefault) {
     std::vector<std::string> items;
     for (const DelimiterRow& row : kDelimiters) {
@@ -52,41 +66,6 @@ std::string DelimiterList(ListStyle style, bool withDefault) {
         items.push_back(std::move(item));
     }
     return Joined(items, " or ");
-}
-
-// The list a "{...}" stands for, or nothing for one this does not know.
-std::optional<std::string> List(std::string_view token, ListStyle style, bool withDefault) {
-    if (token == "delimiters") {
-        return DelimiterList(style, withDefault);
-    }
-    const auto space = token.find(' ');
-    const CommandRow* row =
-        space == std::string_view::npos ? nullptr : CommandRowNamed(token.substr(space + 1));
-    const std::string_view kind = token.substr(0, space);
-    if (row == nullptr || (kind != "forms" && kind != "names")) {
-        return std::nullopt;
-    }
-    return FormList(row->command, style, kind == "names", withDefault);
-}
-
-} // namespace
-
-std::string Joined(const std::vector<std::string>& items, std::string_view last) {
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        text += i == 0 ? "" : i + 1 == items.size() ? last : ", ";
-        text += items[i];
-    }
-    return text;
-}
-
-const OptionRow* OptionNamed(std::string_view name) {
-    for (const OptionRow& row : kOptions) {
-        if (row.name == name) {
-            return &row;
-        }
-    }
-    return nullptr;
 }
 
 std::string ListText(std::string_view text, ListStyle style, bool withDefault) {

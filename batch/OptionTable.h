@@ -186,8 +186,17 @@ inline constexpr std::array<OptionRow, 14> kOptions = {{
 static_assert(InEnumOrder(kOptions, &OptionRow::option, Option::Version),
               "kOptions has one row for each Option, in its order");
 
-// The row of the option named `name` ("--form"), or nothing.
-const OptionRow* OptionNamed(std::string_view name);
+// The row of `rows` named `name` (a command, form or option: "deg2dms", "dm", "--form"), or
+// nothing.
+template <typename Row, std::size_t N>
+constexpr const Row* RowNamed(const std::array<Row, N>& rows, std::string_view name) {
+    for (const Row& row : rows) {
+        if (row.name == name) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
 
 // Exit statuses of a run, as the command line and the page's converter give them.
 enum class Status { Converted = 0, Refused = 1, Failed = 2 };
@@ -209,6 +218,13 @@ std::string Joined(const std::vector<std::string>& items, std::string_view last)
 
 // How a list is written: for --help and messages, or for the manual page's markup.
 enum class ListStyle { Plain, Manual };
+
+// The forms `command` takes: "dms (default), dm (whole minutes)...", or with `names` alone
+// "dms, dm or degmin"; `withDefault` marks the first as the default.
+std::string FormList(Command command, ListStyle style, bool names, bool withDefault);
+
+// The delimiters: "\",\" (default), \";\", \"|\" or tab", each quoted unless a word names it.
+std::string DelimiterList(ListStyle style, bool withDefault);
 
 // `text` with its "{...}" lists written out in `style`. `withDefault` marks the default of a
 // list of forms or delimiters, as --help and the manual do and a usage message does not.

@@ -164,41 +164,7 @@ Decimal FromUnits(const BigWhole& units, int scale) {
 
 } // namespace
 
-namespace {
-
-// RoundedUnits for the common case of a few digits, in 64-bit whole numbers: digits * factor
-// * 10^shift / divisor rounded half to even. Nothing where a step would not fit.
-std::optional<std::uint64_t> SmallRoundedUnits(std::string_view digits, std::uint32_t factor,
-                                               std::uint32_t divisor, int shift) {
-    constexpr std::size_t kMostDigits = 15; // times a factor below 5000, below 2^63
-    if (digits.size() > kMostDigits || factor >= 5000 || divisor >= 5000 || shift < -15 ||
-        shift > 18) {
-        return std::nullopt;
-    }
-    std::uint64_t units = 0;
-    for (const char c : digits) {
-        units = units * 10 + static_cast<std::uint64_t>(c - '0');
-    }
-    units *= factor;
-    std::uint64_t scale = divisor;
-    if (shift >= 0) {
-        const auto up = static_cast<std::uint64_t>(PowerOfTen(shift));
-        if (units > UINT64_MAX / 2 / up) {
-            return std::nullopt;
-        }
-        units *= up;
-    } else {
-        scale *= static_cast<std::uint64_t>(PowerOfTen(-shift)); // below 5 * 10^18
-    }
-    return RoundedQuotient(units / scale, units % scale, scale, false);
-}
-
-} // namespace
-
 Decimal Times(const Decimal& d, std::uint32_t factor) {
-    if (d.digits.empty()) {
-        return {};
-    }
     BigWhole units = BigWhole::Of(d.digits);
     units.multiply(factor);
     return FromUnits(units, ScaleOf(d));
@@ -230,15 +196,22 @@ std::uint64_t RoundedUnits(const Decimal& d, std::uint32_t factor, std::uint32_t
     if (d.digits.empty() || shift < -static_cast<int>(d.digits.size()) - 11) {
         return 0; // below a tenth, factor (under 10^10) and all
     }
-    if (const auto small = SmallRoundedUnits(d.digits, factor, divisor, shift)) {
-        return *small;
+    // The common case of a few digits, in 64 bits: at most 15 of them, times a factor below 5000.
+    if (d.digits.size() <= 15 && factor < 5000) {
+        std::uint64_t units = 0;
+        for (const char c : d.digits) {
+            units = units * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+        if (const auto small = RoundedShifted(units * factor, divisor, shift)) {
+            return *small;
+        }
     }
     BigWhole units = BigWhole::Of(d.digits);
     units.multiply(factor);
     units.multiply(10, std::max(shift, 0));
     const std::uint32_t remainder = units.divide(divisor);
     if (shift >= 0) {
-        return RoundedQuotient(units.value(), remainder, divisor, false);
+        return RoundedQuotient(units.value(), remainder, divisor);
     }
     // The quotient's digits below the point are rounded off by the rule of every decimal; a
     // remainder stands behind them as one more digit that is not zero.

@@ -4,6 +4,7 @@
 // the digits are the same wherever it runs, the browser included.
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -51,7 +52,7 @@ class BigWhole {
 // A number as typed, read once: digits with at most one "." or ",", then an exponent where one
 // is allowed (e or E, an optional sign, digits). Views into the text.
 struct ScannedNumber {
-    bool valid = false;        // nothing else in the text, and at least one digit
+    bool valid = false;        // nothing else in the text (and a digit, where an exponent may be)
     std::string_view whole;    // the digits before the separator, without leading zeros
     std::string_view fraction; // the digits after it, as typed
     long exponent = 0;         // capped at kExponentCap either way
@@ -103,13 +104,43 @@ Decimal Plus(const Decimal& a, const Decimal& b);
 // Whether `d` is more than the whole number `bound`, exactly.
 bool Exceeds(const Decimal& d, std::uint64_t bound);
 
-// A quotient rounded half to even, from its whole part, the remainder of the division by
-// `divisor` and whether anything not zero was dropped beyond that remainder. Every exact
-// conversion rounds here, once, at the end.
+// A quotient rounded half to even, from its whole part and the remainder of the division by
+// `divisor` (twice the remainder must fit). Every exact conversion in whole numbers rounds here,
+// once, at the end.
 constexpr std::uint64_t RoundedQuotient(std::uint64_t quotient, std::uint64_t remainder,
-                                        std::uint64_t divisor, bool tail) {
+                                        std::uint64_t divisor) {
     const std::uint64_t twice = 2 * remainder;
-    return quotient + (twice > divisor || (twice == divisor && (tail || quotient % 2 == 1)));
+    return quotient + (twice > divisor || (twice == divisor && quotient % 2 == 1));
+}
+
+// 10^n as a whole number, n from 0 to 18.
+inline constexpr std::array<std::uint64_t, 19> kWholePowersOfTen = [] {
+    std::array<std::uint64_t, 19> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// units * 10^shift / divisor rounded half to even, exactly, in 64-bit whole numbers; nothing
+// where a step would not fit. Inline, so that a constant divisor costs no division.
+constexpr std::optional<std::uint64_t> RoundedShifted(std::uint64_t units, std::uint64_t divisor,
+                                                      int shift) {
+    if (shift < -18 || shift > 18) {
+        return std::nullopt;
+    }
+    // Shifted down, the digits shifted off join the division: one remainder, exact.
+    const std::uint64_t power =
+        kWholePowersOfTen[static_cast<std::size_t>(shift < 0 ? -shift : shift)];
+    const std::uint64_t room = UINT64_MAX / 2 / power; // twice a remainder must fit too
+    if (shift >= 0 ? units > room : divisor > room) {
+        return std::nullopt;
+    }
+    const std::uint64_t scale = shift >= 0 ? divisor : divisor * power;
+    units = shift >= 0 ? units * power : units;
+    return RoundedQuotient(units / scale, units % scale, scale);
 }
 
 // d * factor / divisor * 10^decimals rounded half to even to a whole number, exactly. The

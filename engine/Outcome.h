@@ -70,7 +70,6 @@ struct ResultLine {
 
     std::string text() const {
         std::string line;
-        line.reserve(echo.size() + echoUnit.size() + value.size() + unit.size() + 5);
         appendTo(line);
         return line;
     }

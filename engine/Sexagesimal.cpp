@@ -22,9 +22,9 @@ constexpr std::uint64_t kTurnDegrees = 360;
 // whole number of 10^-decimals that 3600 d + 60 m + s can be summed in without overflow.
 constexpr std::size_t kSmallPartDigits = 16;
 
-// 10^n as a whole number, n from 0 to 18 (exact in a double).
-std::uint64_t PowerOf10(int n) {
-    return static_cast<std::uint64_t>(PowerOfTen(n));
+// 10^n as a whole number, n from 0 to 18.
+constexpr std::uint64_t PowerOf10(int n) {
+    return kWholePowersOfTen[static_cast<std::size_t>(n)];
 }
 
 // `text` (digits with at most one "." or ","), exactly.
@@ -69,18 +69,6 @@ std::optional<std::uint64_t> SmallArcSeconds(const EntryFields& fields, int& sca
            s->units * PowerOf10(scale - s->decimals);
 }
 
-// Whole units of 10^-decimals of degrees from arc seconds * 10^scale, rounded half to even.
-std::uint64_t DegreeUnits(std::uint64_t seconds, int scale, int decimals) {
-    bool tail = false;
-    if (decimals >= scale) {
-        seconds *= PowerOf10(decimals - scale);
-    } else {
-        tail = seconds % PowerOf10(scale - decimals) != 0;
-        seconds /= PowerOf10(scale - decimals);
-    }
-    return RoundedQuotient(seconds / 3600, seconds % 3600, 3600, tail);
-}
-
 std::string FixedOf(std::uint64_t units, int decimals, bool comma) {
     std::array<char, 20> digits;
     const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), units).ptr;
@@ -98,7 +86,8 @@ std::optional<std::string> DecimalDegreesText(const EntryFields& fields, int dec
         if (*seconds > kTurnSeconds * PowerOf10(smallScale)) {
             return std::nullopt;
         }
-        units = DegreeUnits(*seconds, smallScale, decimals);
+        // Within a turn, 1.3 * 10^6 seconds at most 10^12 finer: RoundedShifted has room.
+        units = *RoundedShifted(*seconds, 3600, decimals - smallScale);
     } else {
         const Decimal arcSeconds = ArcSeconds(fields);
         if (Exceeds(arcSeconds, kTurnSeconds)) {

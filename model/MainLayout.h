@@ -137,7 +137,6 @@ inline constexpr std::array<FieldUse, 5> kFieldUses = {{
     {"txbSeconds", false, "deg2rad"},
 }};
 
-// The control of that name; the table holds every name the windows ask for.
 // The control that `target` gives the focus to: "txbRadians"; empty for none.
 constexpr std::string_view ControlOf(FocusTarget target) {
     switch (target) {
@@ -161,6 +160,7 @@ constexpr std::string_view ControlOf(FocusTarget target) {
     return "";
 }
 
+// The control of that name; the table holds every name the windows ask for.
 constexpr const Control& Find(std::string_view name) {
     for (const Control& control : kMainControls) {
         if (control.name == name) {

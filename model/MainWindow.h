@@ -34,8 +34,8 @@ struct State {
     EntryFields fields;
     Options options;
     int figuresEntry = -1; // the precision list's chosen entry, -1 before the first choice
-    bool symbolFace =
-        false; // the sign label draws its "-" as a minus sign once Change sign is used
+    // The sign label draws its "-" as a minus sign once Change sign is used.
+    bool symbolFace = false;
     bool startUpCompleted = false;
     bool paneHasSelection = false;
     bool operator==(const State&) const = default;

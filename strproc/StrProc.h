@@ -33,13 +33,11 @@ std::string FoldToLower(std::string_view text);
 // trimmed of spaces only; tabs are kept.
 std::string_view Trimmed(std::string_view text, std::string_view blanks);
 
-// The blanks between the parts of a pasted angle, a command's operands and a CSV cell's text.
-inline constexpr std::string_view kBlanks = " \t";
-
+// The blanks between the parts of a pasted angle, a command's operands and a CSV cell's text:
+// spaces and tabs.
 constexpr bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
-static_assert(kBlanks.size() == 2 && IsBlank(kBlanks[0]) && IsBlank(kBlanks[1]));
 
 // Where the first blank of `text` is, or npos. (A loop: find_first_of would search the set
 // of blanks once for each character.)
@@ -52,7 +50,7 @@ constexpr std::size_t FindBlank(std::string_view text) {
     return std::string_view::npos;
 }
 
-// `text` without the blanks (kBlanks) at either end.
+// `text` without the blanks (IsBlank) at either end.
 constexpr std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) {
         text.remove_prefix(1);
