@@ -10,7 +10,6 @@
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
 
 namespace orvanel {
 namespace {
@@ -72,10 +71,9 @@ QString frmView::DisplayedText(const QString& fileText) {
 void frmView::Form_Activate() {
     // The error message below is modal; closing it activates this window again, which must not
     // read the file (and report it) a second time.
-    if (blnFileDisplayed || m_reading) {
+    if (!m_viewer.showReads()) {
         return;
     }
-    const QScopedValueRollback reading(m_reading, true);
     cmdClose->setText(QStringLiteral("Close"));
     showText(QString());
     cmdCopyToClipboard->showSelection(false);
@@ -98,7 +96,7 @@ void frmView::Form_Activate() {
                                   : FileErrorMessage({file.errorNumber, description}));
         hide();
     }
-    blnFileDisplayed = true;
+    m_viewer.readDone(file.status == FileText::Status::Read);
 }
 
 void frmView::Form_Resize() {
@@ -122,7 +120,7 @@ void frmView::Form_Resize() {
 }
 
 void frmView::Form_Unload() {
-    blnFileDisplayed = false;
+    m_viewer.unload();
     showText(QString()); // an unloaded window keeps nothing of its text
     cmdClose_Click();
 }

@@ -4,6 +4,8 @@
 // then show it; the file is read the first time the window becomes active after being loaded,
 // and again only after the window was closed through its title-bar close box.
 
+#include "Viewer.h"
+
 #include <QPlainTextEdit>
 #include <QString>
 #include <QWidget>
@@ -53,8 +55,9 @@ class frmView : public QWidget {
     TextFileSource& m_files;
     MessageSink& m_messages;
     Clipboard& m_clipboard;
-    bool blnFileDisplayed = false;
-    bool m_reading = false;
+    // When the file is read; a failed read counts as displayed until the close box unloads
+    // the window.
+    viewer::Viewer m_viewer{viewer::AfterFailedRead::CountAsDisplayed};
     QString m_text; // what the text box shows, line breaks as in the file
 
     QPlainTextEdit* txbText1;
