@@ -8,6 +8,7 @@
 #include "Pixels.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace orvanel::layout {
@@ -120,21 +121,20 @@ inline constexpr std::array<Placed, 29> kReadingOrder = {{
 }};
 
 // How each entry field is used: whether it takes a minus (a phone then needs a keyboard that
-// has one), the command its Enter runs (empty for none), and the control that describes it to
-// a screen reader (the sign stands before the degrees).
+// has one), and the control that describes it to a screen reader (the sign stands before the
+// degrees). What its Enter runs is the window's wiring (MainWindow.h).
 struct FieldUse {
     std::string_view name;
     bool takesMinus;
-    std::string_view enterCommand;
     std::string_view describedBy = {};
 };
 
 inline constexpr std::array<FieldUse, 5> kFieldUses = {{
-    {"txbRadians", true, "rad2deg"},
-    {"txbToAdd", true, ""},
-    {"txbDegrees", false, "deg2rad", "lblSign"},
-    {"txbMinutes", false, "deg2rad"},
-    {"txbSeconds", false, "deg2rad"},
+    {"txbRadians", true},
+    {"txbToAdd", true},
+    {"txbDegrees", false, "lblSign"},
+    {"txbMinutes", false},
+    {"txbSeconds", false},
 }};
 
 // The control that `target` gives the focus to: "txbRadians"; empty for none.
@@ -168,6 +168,11 @@ constexpr const Control& Find(std::string_view name) {
         }
     }
     return kMainControls.front(); // unreachable for the names the windows use
+}
+
+// The member `index` of a control array: "cmdPlusMinus" and 1 name "cmdPlusMinus1".
+inline std::string_view Member(std::string_view array, int index) {
+    return Find(std::string(array) + std::to_string(index)).name;
 }
 
 // The name a label gives its control without the colon: "Degrees:" names "Degrees".

@@ -11,7 +11,7 @@ const web = dirname(fileURLToPath(import.meta.url));
 const root = join(web, '..');
 const build = process.argv[2] ?? join(root, 'build-web');
 const site = join(build, 'site');
-const modules = ['engine.js', 'pane.js', 'page.js', 'viewer.js', 'convert.js', 'main.js']; // each after what it imports
+const modules = ['protocol.js', 'engine.js', 'pane.js', 'page.js', 'viewer.js', 'convert.js', 'main.js']; // each after what it imports
 const worker = 'convert-worker.js'; // started when the converter is first used
 
 /** @type {Record<string, string>} */
@@ -75,7 +75,7 @@ const joined = (/** @type {string[]} */ names) => names.map((m) => read(`app/${m
 const script = joined(modules);
 const inline = `globalThis.ORVANEL_WASM = "${contents['orvanel.wasm'].toString('base64')}";\n` +
   `globalThis.ORVANEL_HELP = ${JSON.stringify(read('orvanel_help.txt'))};\n` +
-  `globalThis.ORVANEL_WORKER = ${JSON.stringify(joined(['engine.js', worker])).replaceAll('</', '<\\/')};`;
+  `globalThis.ORVANEL_WORKER = ${JSON.stringify(joined(['protocol.js', 'engine.js', worker])).replaceAll('</', '<\\/')};`;
 const icon = `data:image/svg+xml;base64,${contents['orvanel.svg'].toString('base64')}`;
 const single = read('index.html')
   .replace(/<link rel="(manifest|apple-touch-icon)"[^>]*>\n/g, '')

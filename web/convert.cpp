@@ -3,18 +3,16 @@
 // gets back the output bytes of each piece and the refusals, exactly as orvanel-cli writes
 // them to standard output and standard error. The input and output never have to be whole in
 // memory: what a piece gives is handed back and forgotten.
-//
-// Words and answers are frames (Wire.h), one after another.
 #include "BatchOptions.h"
+#include "Converter.h"
 #include "Csv.h"
-#include "Exports.h"
-#include "Wire.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+namespace orvanel::converter {
 namespace {
 
 using namespace orvanel;
@@ -22,19 +20,7 @@ using namespace orvanel;
 // Refusals kept for the page to list; beyond them only the count grows.
 constexpr std::size_t kKeptRefusals = 1000;
 
-using wire::AppendFrame;
-using wire::JsonText;
-
-// The framed words of `bytes`, or nothing when they are not framed so.
-std::optional<std::vector<std::string>> Words(std::string_view bytes) {
-    std::vector<std::string> words;
-    for (std::string_view word; !bytes.empty(); words.emplace_back(word)) {
-        if (wire::TakeFrame(bytes, word) != wire::FrameProblem::None) {
-            return std::nullopt;
-        }
-    }
-    return words;
-}
+namespace p = orvanel::protocol;
 
 class PageSink : public batch::Sink {
   public:
@@ -45,12 +31,12 @@ class PageSink : public batch::Sink {
     bool flush() override { return true; }
     void refuse(std::string_view message) override {
         if (++refused <= kKeptRefusals) {
-            AppendFrame(refusals, message);
+            refusals.emplace_back(message);
         }
     }
 
-    std::string out;      // output not yet taken by the page
-    std::string refusals; // framed refusals not yet taken
+    std::string out;                   // output not yet taken by the page
+    std::vector<std::string> refusals; // refusals not yet taken
     std::size_t refused = 0;
 };
 
@@ -73,14 +59,13 @@ std::string ConvertedName(std::string_view name, std::string_view command, bool 
            std::string(name.substr(stem));
 }
 
-// The first rows of a CSV text as JSON, cells as their texts, so that a column can be picked
-// by its header. The file's own rules read them: the converter's CSV reader.
-class Preview : private csv::Handler {
+// The first rows of a CSV text, read by the file's own rules: the converter's CSV reader.
+class FirstRows : private csv::Handler {
   public:
     static constexpr int kColumns = 40;
     static constexpr std::size_t kRows = 6;
 
-    Preview(char delimiter, std::string_view bytes) {
+    FirstRows(char delimiter, std::string_view bytes) {
         std::vector<csv::Column> columns;
         for (int c = 1; c <= kColumns; ++c) {
             columns.push_back({c, ""});
@@ -91,17 +76,7 @@ class Preview : private csv::Handler {
         filter.finish(out);
     }
 
-    std::string json() const {
-        std::string json = "[";
-        for (const auto& row : m_rows) {
-            json += json.size() > 1 ? ",[" : "[";
-            for (std::size_t c = 0; c < row.size(); ++c) {
-                json += (c > 0 ? "," : "") + JsonText(row[c]);
-            }
-            json += "]";
-        }
-        return json + "]";
-    }
+    std::vector<std::vector<std::string>> take() { return std::move(m_rows); }
 
   private:
     std::optional<std::string> convert(long, int column, std::string_view cell) override {
@@ -118,91 +93,71 @@ class Preview : private csv::Handler {
     std::vector<std::vector<std::string>> m_rows;
 };
 
-std::string g_buffer;
-std::string g_answer;
-std::string g_output; // the last piece's output
-std::optional<Session> g_session;
+struct Converter {
+    std::string output; // the last piece's output
+    std::optional<Session> session;
+};
+
+Converter& TheConverter() {
+    static Converter converter; // the page's one run at a time
+    return converter;
+}
+
+std::string Error(std::string why) {
+    return p::Written(p::ErrorAnswer{std::move(why)});
+}
 
 } // namespace
 
-// The page writes what it hands over into a buffer of `size` bytes that this returns.
-extern "C" ORVANEL_EXPORT("convert_buffer") char* ConvertBuffer(std::size_t size) {
-    g_buffer.assign(size, '\0');
-    return g_buffer.data();
+std::string Begin(const p::ConvertBeginRequest& request) {
+    std::optional<Session>& session = TheConverter().session;
+    session.reset();
+    Session& run = session.emplace();
+    run.words = request.words;
+    const std::vector<std::string_view> args(run.words.begin(), run.words.end());
+    if (const auto wrong = batch::Parse(args, run.options)) {
+        session.reset();
+        return Error(*wrong);
+    }
+    const batch::Job& job = run.options.job;
+    run.runner.emplace(job, run.sink);
+    run.runner->beginInput(request.name);
+    return p::Written(p::ConvertBeginAnswer{
+        ConvertedName(request.name, args.empty() ? "" : args.front(), job.csv.has_value())});
 }
 
-extern "C" ORVANEL_EXPORT("convert_answer_size") std::size_t ConvertAnswerSize() {
-    return g_answer.size();
-}
-
-// Starts a run. The buffer holds the framed words: the input's name ("" for pasted text),
-// then the command line. The answer: the framed name to offer the result under, or an empty
-// frame and why the words are wrong, as orvanel-cli says it.
-extern "C" ORVANEL_EXPORT("convert_begin") const char* ConvertBegin() {
-    g_session.reset();
-    g_answer.clear();
-    auto words = Words(g_buffer);
-    if (!words || words->empty()) {
-        AppendFrame(g_answer, "");
-        AppendFrame(g_answer, "the converter's words are not framed");
-        return g_answer.data();
+std::string Feed(const p::ConvertFeedRequest& request, std::string_view piece) {
+    Converter& converter = TheConverter();
+    if (!converter.session) {
+        return Error("a piece without a run");
     }
-    Session& session = g_session.emplace();
-    session.words = std::move(*words);
-    const std::vector<std::string_view> args(session.words.begin() + 1, session.words.end());
-    if (const auto wrong = batch::Parse(args, session.options)) {
-        g_session.reset();
-        AppendFrame(g_answer, "");
-        AppendFrame(g_answer, *wrong);
-        return g_answer.data();
-    }
-    const std::string& name = session.words.front();
-    const batch::Job& job = session.options.job;
-    session.runner.emplace(job, session.sink);
-    session.runner->beginInput(name);
-    AppendFrame(g_answer,
-                ConvertedName(name, args.empty() ? "" : args.front(), job.csv.has_value()));
-    return g_answer.data();
-}
-
-// Converts the piece of input in the buffer (the end of the input when `last`). The answer is
-// a frame with the count of refusals so far and, at the end, the exit status orvanel-cli would
-// give, then the refusals this piece gives, each framed. The output it gives is at
-// convert_output(), convert_output_size() bytes, until the next piece.
-extern "C" ORVANEL_EXPORT("convert_feed") const char* ConvertFeed(int last) {
-    g_answer.clear();
-    if (!g_session) {
-        AppendFrame(g_answer, "0 2");
-        return g_answer.data();
-    }
-    batch::Runner& runner = *g_session->runner;
-    PageSink& sink = g_session->sink;
-    std::string status;
-    if (runner.feed(g_buffer) && last != 0) {
+    batch::Runner& runner = *converter.session->runner;
+    PageSink& sink = converter.session->sink;
+    p::ConvertFeedAnswer answer;
+    if (runner.feed(piece) && request.last) {
         runner.endInput();
     }
-    if (last != 0) {
+    if (request.last) {
         runner.finish();
-        status = std::to_string(static_cast<int>(runner.status()));
+        answer.status = static_cast<int>(runner.status());
     }
-    AppendFrame(g_answer, std::to_string(sink.refused) + (status.empty() ? "" : " " + status));
-    g_answer += sink.refusals;
+    answer.refused = static_cast<std::int64_t>(sink.refused);
+    answer.refusals = std::move(sink.refusals);
     sink.refusals.clear();
-    std::swap(g_output, sink.out); // handed over without a copy; the sink starts afresh
+    std::swap(converter.output, sink.out); // handed over without a copy; the sink starts afresh
     sink.out.clear();
-    return g_answer.data();
+    return p::Written(answer);
 }
 
-extern "C" ORVANEL_EXPORT("convert_output") const char* ConvertOutput() {
-    return g_output.data();
+const std::string& Output() {
+    return TheConverter().output;
 }
 
-extern "C" ORVANEL_EXPORT("convert_output_size") std::size_t ConvertOutputSize() {
-    return g_output.size();
+std::string Preview(const p::CsvPreviewRequest& request, std::string_view start) {
+    if (request.delimiter.size() != 1) {
+        return Error("the delimiter is not one character");
+    }
+    return p::Written(p::CsvPreviewAnswer{FirstRows(request.delimiter[0], start).take()});
 }
 
-// The first rows of the CSV text in the buffer, with `delimiter`, as a JSON array of rows.
-extern "C" ORVANEL_EXPORT("csv_preview") const char* CsvPreview(int delimiter) {
-    g_answer = Preview(static_cast<char>(delimiter), g_buffer).json();
-    return g_answer.data();
-}
+} // namespace orvanel::converter

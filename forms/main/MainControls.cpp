@@ -1,5 +1,7 @@
 #include "MainControls.h"
 
+#include "MainWindow.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 
@@ -8,6 +10,10 @@ namespace {
 
 bool IsEnter(const QKeyEvent* key) {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+int KeyCode(const QKeyEvent* key) {
+    return IsEnter(key) ? window::kEnterKeyCode : key->key();
 }
 
 } // namespace
@@ -19,23 +25,20 @@ EntryField::EntryField(QWidget* parent, int maxLength) : QLineEdit(parent) {
 
 void EntryField::keyPressEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat()) {
-        m_enterPressed = IsEnter(event);
+        emit keyDown(KeyCode(event), event->modifiers());
     }
     QLineEdit::keyPressEvent(event);
 }
 
 void EntryField::keyReleaseEvent(QKeyEvent* event) {
     QLineEdit::keyReleaseEvent(event);
-    if (event->isAutoRepeat()) {
-        return;
+    if (!event->isAutoRepeat()) {
+        emit keyUp(KeyCode(event), event->modifiers());
     }
-    const bool pairedEnter = IsEnter(event) && m_enterPressed;
-    m_enterPressed = false;
-    emit keyUp(pairedEnter ? kEnterKeyCode : event->key(), event->modifiers());
 }
 
 void EntryField::focusOutEvent(QFocusEvent* event) {
-    m_enterPressed = false;
+    emit left();
     QLineEdit::focusOutEvent(event);
 }
 

@@ -6,26 +6,23 @@
 
 namespace orvanel {
 
-// An entry field that reports each key released in it. Enter counts (as key code 13) only when
-// the field also received its press: a message box closed with Enter must not see the release
-// start the same conversion, and the same message, again.
+// An entry field that reports each key pressed and released in it, Enter and Return as key
+// code 13, but not the key's auto-repeat, and its losing the focus.
 class EntryField : public QLineEdit {
     Q_OBJECT
 
   public:
-    static constexpr int kEnterKeyCode = 13;
     EntryField(QWidget* parent, int maxLength);
 
   signals:
+    void keyDown(int keyCode, Qt::KeyboardModifiers shift);
     void keyUp(int keyCode, Qt::KeyboardModifiers shift);
+    void left();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-
-  private:
-    bool m_enterPressed = false;
 };
 
 // The precision list: an editable list whose typed text chooses no entry. `chosen` comes only

@@ -45,12 +45,8 @@ void OutputPane::appendLine(const QString& line, bool pointsToCommas) {
     ensureCursorVisible();
 }
 
-QString OutputPane::copyText() const {
-    const QTextCursor cursor = textCursor();
-    if (!cursor.hasSelection()) {
-        return wholeText();
-    }
-    return WithLineBreaks(cursor.selectedText(), CrLf());
+QString OutputPane::copyText(bool selection, const QString& lineEnd) const {
+    return WithLineBreaks(selection ? textCursor().selectedText() : toPlainText(), lineEnd);
 }
 
 QString OutputPane::wholeText() const {

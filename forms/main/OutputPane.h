@@ -18,8 +18,9 @@ class OutputPane : public QPlainTextEdit {
     // the pane becomes "," first.
     void appendLine(const QString& line, bool pointsToCommas);
 
-    // The selection when there is one, else the whole pane; line breaks as CR LF.
-    QString copyText() const;
+    // The selection, or the whole pane, with `lineEnd` for its line breaks.
+    QString copyText(bool selection, const QString& lineEnd) const;
+    // The whole pane, line breaks as CR LF.
     QString wholeText() const;
 
   private:

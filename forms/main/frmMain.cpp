@@ -18,7 +18,13 @@
 namespace orvanel {
 namespace {
 
-constexpr int kClearOutput = 0;
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+window::Input Click(std::string_view control) {
+    return {control, window::Gesture::Click};
+}
 
 } // namespace
 
@@ -29,8 +35,7 @@ void frmMain::Form_Load() {
         cboDecimalPlaces->addItem(QString::number(figures));
     }
     cboDecimalPlaces->setCurrentIndex(-1);
-    setWindowTitle(QString::fromUtf8(SpecifySoftware::ProductName) + QLatin1Char(' ') +
-                   QString::fromUtf8(SpecifySoftware::VersionText));
+    setWindowTitle(Q(window::Title()));
     const QSize screen = m_services.screen.size();
     move(static_cast<int>(static_cast<float>(screen.width()) / 8),
          static_cast<int>(static_cast<float>(screen.height()) / 10));
@@ -61,7 +66,10 @@ void frmMain::Form_Load() {
         cmdPlusMinus[i]->setText(faces[i]);
     }
     // The clipboard is left as it is: it may hold what the user copied in another program.
-    handle(window::Event::Load, [this] { show(); });
+    const window::Reply reply = m_window.start();
+    showState(reply.listChosen);
+    show();
+    carryOut(reply);
 }
 
 void frmMain::Form_Unload() {
@@ -69,8 +77,7 @@ void frmMain::Form_Unload() {
 }
 
 void frmMain::cmdQuit_Click() {
-    hide();
-    m_services.program.endProgram();
+    handle(Click("cmdQuit"));
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
@@ -79,68 +86,90 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::cmdClear_Click(int index) {
-    if (index == kClearOutput) {
-        txbOutput->clear();
-        return;
-    }
-    handle(window::Event::ClearInput);
+    handle(Click(layout::Member("cmdClear", index)));
 }
 
 // ---- Conversions ----
 
 void frmMain::cmdDeg2Rad_Click() {
-    handle(window::Event::Deg2Rad);
+    handle(Click("cmdDeg2Rad"));
 }
 
 void frmMain::cmdRad2Deg_Click() {
-    handle(window::Event::Rad2Deg);
+    handle(Click("cmdRad2Deg"));
 }
 
 void frmMain::cmdPlusMinus_Click(int index) {
-    handle(static_cast<window::Event>(static_cast<int>(window::Event::Add) + index));
+    handle(Click(layout::Member("cmdPlusMinus", index)));
 }
 
 void frmMain::cmdChangeSign_Click() {
-    handle(window::Event::ChangeSign);
+    handle(Click("cmdChangeSign"));
+}
+
+// Each field's key presses and releases, and its losing the focus: the model pairs a press and
+// release of Enter into its conversion.
+void frmMain::txbRadians_KeyDown(int keyCode, Qt::KeyboardModifiers) {
+    key("txbRadians", window::Gesture::KeyDown, keyCode);
 }
 
 void frmMain::txbRadians_KeyUp(int keyCode, Qt::KeyboardModifiers) {
-    if (keyCode == EntryField::kEnterKeyCode) {
-        cmdRad2Deg_Click();
-    }
+    key("txbRadians", window::Gesture::KeyUp, keyCode);
+}
+
+void frmMain::txbRadians_LostFocus() {
+    key("txbRadians", window::Gesture::LeaveField, 0);
+}
+
+void frmMain::txbDegrees_KeyDown(int keyCode, Qt::KeyboardModifiers) {
+    key("txbDegrees", window::Gesture::KeyDown, keyCode);
 }
 
 void frmMain::txbDegrees_KeyUp(int keyCode, Qt::KeyboardModifiers) {
-    if (keyCode == EntryField::kEnterKeyCode) {
-        cmdDeg2Rad_Click();
-    }
+    key("txbDegrees", window::Gesture::KeyUp, keyCode);
+}
+
+void frmMain::txbDegrees_LostFocus() {
+    key("txbDegrees", window::Gesture::LeaveField, 0);
+}
+
+void frmMain::txbMinutes_KeyDown(int keyCode, Qt::KeyboardModifiers) {
+    key("txbMinutes", window::Gesture::KeyDown, keyCode);
 }
 
 void frmMain::txbMinutes_KeyUp(int keyCode, Qt::KeyboardModifiers) {
-    if (keyCode == EntryField::kEnterKeyCode) {
-        cmdDeg2Rad_Click();
-    }
+    key("txbMinutes", window::Gesture::KeyUp, keyCode);
+}
+
+void frmMain::txbMinutes_LostFocus() {
+    key("txbMinutes", window::Gesture::LeaveField, 0);
+}
+
+void frmMain::txbSeconds_KeyDown(int keyCode, Qt::KeyboardModifiers) {
+    key("txbSeconds", window::Gesture::KeyDown, keyCode);
 }
 
 void frmMain::txbSeconds_KeyUp(int keyCode, Qt::KeyboardModifiers) {
-    if (keyCode == EntryField::kEnterKeyCode) {
-        cmdDeg2Rad_Click();
-    }
+    key("txbSeconds", window::Gesture::KeyUp, keyCode);
+}
+
+void frmMain::txbSeconds_LostFocus() {
+    key("txbSeconds", window::Gesture::LeaveField, 0);
 }
 
 // ---- Output options ----
 
 void frmMain::chkDecimal_Click() {
-    handle(window::Event::DecimalClicked);
+    handle(Click("chkDecimal"));
 }
 
 void frmMain::chkRoundToMinutes_Click() {
-    handle(window::Event::RoundToMinutesClicked);
+    handle(Click("chkRoundToMinutes"));
 }
 
 void frmMain::cboDecimalPlaces_Click() {
-    m_figuresEntry = cboDecimalPlaces->currentIndex();
-    handle(window::Event::FiguresChosen);
+    handle(
+        {"cboDecimalPlaces", window::Gesture::Choose, 0, false, cboDecimalPlaces->currentIndex()});
 }
 
 // ---- Results pane and clipboard ----
@@ -148,105 +177,127 @@ void frmMain::cboDecimalPlaces_Click() {
 // The button says what a click copies however the selection was made or lost: the mouse, the
 // keyboard (Shift with the arrows, Ctrl+A), a click inside it, a new line.
 void frmMain::txbOutput_SelectionChange() {
-    handle(window::Event::SelectionChanged);
+    handle({"txbOutput", window::Gesture::SelectionChange});
 }
 
 void frmMain::cmdCopyOutput_Click() {
-    if (!m_services.clipboard.putText(txbOutput->copyText())) {
-        return; // nothing copied, so nothing changes
-    }
-    QTextCursor cursor = txbOutput->textCursor();
-    cursor.setPosition(cursor.selectionStart());
-    txbOutput->setTextCursor(cursor); // the selection is gone: the button follows
+    handle(Click("cmdCopyOutput"));
 }
 
 // ---- Help and the publisher link ----
 
 void frmMain::cmdHelp_Click() {
-    ShowHelp(m_services.viewer(), *this, m_services.helpPath);
+    handle(Click("cmdHelp"));
 }
 
 void frmMain::lblCopyright_Click() {
-    OpenWebPage(SpecifySoftware::PublisherUrl, m_services.urls, m_services.messages, this);
+    handle(Click("lblCopyright"));
 }
 
 // ---- Between the controls and the window's model ----
 
-void frmMain::handle(window::Event event, const std::function<void()>& beforeOutcome) {
-    window::State state = readState();
-    const int listEntry = state.figuresEntry;
-    const Outcome outcome = window::Handle(state, event, context());
-    writeState(state, listEntry);
-    if (beforeOutcome) {
-        beforeOutcome();
-    }
-    apply(outcome);
+void frmMain::handle(const window::Input& input) {
+    const window::Reply reply = m_window.handle(input, edits(), focusable());
+    showState(reply.listChosen);
+    carryOut(reply);
 }
 
-window::State frmMain::readState() const {
-    window::State state;
-    EntryFields& fields = state.fields;
-    fields.radians = txbRadians->text().toStdString();
-    fields.toAdd = txbToAdd->text().toStdString();
-    fields.degrees = txbDegrees->text().toStdString();
-    fields.minutes = txbMinutes->text().toStdString();
-    fields.seconds = txbSeconds->text().toStdString();
-    fields.sign = lblSign->caption().toStdString();
-    const auto choice = [](const QAbstractButton* box) {
-        return window::Choice{box->isChecked(), box->isEnabled()};
-    };
-    window::Options& options = state.options;
-    options.outputInDecimal = choice(chkDecimal);
-    options.roundToMinutes = choice(chkRoundToMinutes);
-    options.decimalDegrees = choice(optDecDegrees);
-    options.decimalMinutesEnabled = optDecMinutes->isEnabled();
-    options.showPlusMinus = choice(chkShowPlusMinus);
-    state.figuresEntry = m_figuresEntry;
-    state.symbolFace = lblSign->symbolFace();
-    state.startUpCompleted = m_startUpCompleted;
-    state.paneHasSelection = txbOutput->textCursor().hasSelection();
-    return state;
+void frmMain::key(std::string_view field, window::Gesture gesture, int keyCode) {
+    handle({field, gesture, keyCode});
 }
 
-// The list is set only when the model chose an entry: an entry typed but not chosen stays.
-void frmMain::writeState(const window::State& state, int listEntry) {
-    const auto set = [](QLineEdit* field, const std::string& text) {
-        const QString value = QString::fromStdString(text);
-        if (field->text() != value) {
-            field->setText(value);
+window::Edits frmMain::edits() const {
+    window::Edits edits;
+    for (const window::EditOf& edit : window::kEdits) {
+        switch (edit.kind) {
+        case window::EditKind::Text:
+            edits.fields.*edit.text = control<QLineEdit>(edit.control)->text().toStdString();
+            break;
+        case window::EditKind::Checked:
+            edits.checks.*edit.check = control<QAbstractButton>(edit.control)->isChecked();
+            break;
+        case window::EditKind::Unchecked: // the other of a pair, read through its partner
+            break;
+        case window::EditKind::Selection:
+            edits.paneHasSelection = txbOutput->textCursor().hasSelection();
+            break;
         }
-    };
-    const EntryFields& fields = state.fields;
-    set(txbRadians, fields.radians);
-    set(txbToAdd, fields.toAdd);
-    set(txbDegrees, fields.degrees);
-    set(txbMinutes, fields.minutes);
-    set(txbSeconds, fields.seconds);
-    lblSign->showSign(QString::fromStdString(fields.sign), state.symbolFace);
-    const auto choose = [](QAbstractButton* box, window::Choice choice) {
-        box->setChecked(choice.checked);
-        box->setEnabled(choice.enabled);
-    };
-    const window::Options& options = state.options;
-    choose(chkDecimal, options.outputInDecimal);
-    choose(chkRoundToMinutes, options.roundToMinutes);
-    (options.decimalDegrees.checked ? optDecDegrees : optDecMinutes)->setChecked(true); // a pair
-    optDecDegrees->setEnabled(options.decimalDegrees.enabled);
-    optDecMinutes->setEnabled(options.decimalMinutesEnabled);
-    choose(chkShowPlusMinus, options.showPlusMinus);
-    if (state.figuresEntry != listEntry) {
+    }
+    return edits;
+}
+
+// A field is set only where its text changes, so that its caret and undo stay; the list only
+// when the model chose an entry: an entry typed but not chosen stays.
+void frmMain::showState(bool listChosen) {
+    for (const window::Shown& shown : m_window.shown()) {
+        QWidget* widget = control<QWidget>(shown.control);
+        if (auto* field = qobject_cast<QLineEdit*>(widget); field && shown.text) {
+            if (const QString text = QString::fromStdString(*shown.text); field->text() != text) {
+                field->setText(text);
+            }
+        } else if (auto* copy = qobject_cast<CopyButton*>(widget); copy && shown.text) {
+            copy->showSelection(*shown.text == window::CopyCaption(true));
+        }
+        if (auto* box = qobject_cast<QAbstractButton*>(widget); box && shown.checked) {
+            if (*shown.checked) { // the other of a pair follows by itself
+                box->setChecked(true);
+            } else if (!box->autoExclusive()) {
+                box->setChecked(false);
+            }
+        }
+        if (shown.enabled) {
+            widget->setEnabled(*shown.enabled);
+        }
+    }
+    const window::State& state = m_window.state();
+    lblSign->showSign(QString::fromStdString(state.fields.sign), state.symbolFace);
+    if (listChosen) {
         cboDecimalPlaces->setCurrentIndex(state.figuresEntry);
     }
-    m_figuresEntry = state.figuresEntry;
-    m_startUpCompleted = state.startUpCompleted;
-    cmdCopyOutput->showSelection(state.paneHasSelection);
 }
 
-window::Context frmMain::context() const {
+window::Focusable frmMain::focusable() const {
     const auto focusable = [](const QWidget* button) {
         return button->isVisible() && button->isEnabled();
     };
-    return {m_services.numberFormat, focusable(cmdDeg2Rad), focusable(cmdRad2Deg)};
+    return {focusable(cmdDeg2Rad), focusable(cmdRad2Deg)};
+}
+
+void frmMain::carryOut(const window::Reply& reply) {
+    switch (reply.command) {
+    case window::Command::None:
+        break;
+    case window::Command::ClearPane:
+        txbOutput->clear();
+        break;
+    case window::Command::CopyPane:
+        copyPane();
+        break;
+    case window::Command::ShowHelp:
+        ShowHelp(m_services.viewer(), *this, m_services.helpPath);
+        break;
+    case window::Command::OpenPublisher:
+        OpenWebPage(SpecifySoftware::PublisherUrl, m_services.urls, m_services.messages, this);
+        break;
+    case window::Command::EndProgram:
+        hide();
+        m_services.program.endProgram();
+        break;
+    }
+    apply(reply.outcome);
+}
+
+void frmMain::copyPane() {
+    const window::CopyRule& rule = window::kCopyRule;
+    const bool selection = rule.selectionFirst && txbOutput->textCursor().hasSelection();
+    if (!m_services.clipboard.putText(txbOutput->copyText(selection, Q(rule.lineEnd)))) {
+        return; // nothing copied, so nothing changes
+    }
+    if (rule.collapseAfter) {
+        QTextCursor cursor = txbOutput->textCursor();
+        cursor.setPosition(cursor.selectionStart());
+        txbOutput->setTextCursor(cursor); // the selection is gone: the button follows
+    }
 }
 
 void frmMain::apply(const Outcome& outcome) {
@@ -260,34 +311,14 @@ void frmMain::apply(const Outcome& outcome) {
 }
 
 void frmMain::focusOn(FocusTarget target) {
-    QLineEdit* field = nullptr;
-    switch (target) {
-    case FocusTarget::Unchanged:
+    if (target == FocusTarget::Unchanged) {
         return;
-    case FocusTarget::Deg2RadButton:
-        cmdDeg2Rad->setFocus();
-        return;
-    case FocusTarget::Rad2DegButton:
-        cmdRad2Deg->setFocus();
-        return;
-    case FocusTarget::Radians:
-        field = txbRadians;
-        break;
-    case FocusTarget::ToAdd:
-        field = txbToAdd;
-        break;
-    case FocusTarget::Degrees:
-        field = txbDegrees;
-        break;
-    case FocusTarget::Minutes:
-        field = txbMinutes;
-        break;
-    case FocusTarget::Seconds:
-        field = txbSeconds;
-        break;
     }
-    field->setFocus();
-    field->setCursorPosition(static_cast<int>(field->text().size()));
+    QWidget* widget = control<QWidget>(layout::ControlOf(target));
+    widget->setFocus();
+    if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+        field->setCursorPosition(static_cast<int>(field->text().size()));
+    }
 }
 
 } // namespace orvanel

@@ -1,14 +1,16 @@
 #pragma once
 // The calculator's one window.
 //
-// How a key press becomes a result: every control is wired to a handler named after it
-// (cmdDeg2Rad_Click, txbDegrees_KeyUp, ...). A handler copies the controls into the window's
-// model (MainWindow.h) with its event; the model runs the angle engine and decides the options'
-// states and the focus. The handler then writes the controls back, appends the model's line
-// to the results pane, shows its message if any, and last moves the focus. The window keeps
-// nothing of its own beyond the precision chosen and whether start-up is over. Desktop
-// services (message boxes, clipboard, browser, screen, ending the program) come in through
-// Services so tests can replace them.
+// How a key press becomes a result: the window's model (MainWindow.h) says which control
+// sends which event, and each control is wired, by name, to the handler named after it and
+// its event (cmdDeg2Rad_Click, txbDegrees_KeyUp, ...). A handler hands its input to the model
+// with what the user changed in the controls by hand; the model runs the angle engine and
+// decides the controls' states, the focus and what else is to be done. The window then shows
+// the model's state, appends its line to the results pane, carries out the rest (clearing or
+// copying the pane, the viewer, the browser, ending the program), shows its message if any,
+// and last moves the focus. The window keeps no state of its own. Desktop services (message
+// boxes, clipboard, browser, screen, ending the program) come in through Services so tests
+// can replace them.
 
 #include "Calculator.h"
 #include "MainWindow.h"
@@ -59,24 +61,35 @@ class frmMain : public QWidget {
     static constexpr std::uint32_t kLinkColour = 0x00D8AD6E;
 
     explicit frmMain(Services services);
+    ~frmMain() override;
 
     std::int16_t SigFigs() const {
-        return static_cast<std::int16_t>(window::SigFigsOfEntry(m_figuresEntry));
+        return static_cast<std::int16_t>(window::SigFigsOfEntry(m_window.state().figuresEntry));
     }
 
-    // Handlers, named after their control and event.
     void Form_Load();
     void Form_Unload();
+
+    // Handlers, named after their control and event; the wiring finds each by its name.
+  public slots:
     void cmdQuit_Click();
     void cmdClear_Click(int index);
     void cmdDeg2Rad_Click();
     void cmdRad2Deg_Click();
     void cmdPlusMinus_Click(int index);
     void cmdChangeSign_Click();
+    void txbRadians_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
     void txbRadians_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
+    void txbRadians_LostFocus();
+    void txbDegrees_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
     void txbDegrees_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
+    void txbDegrees_LostFocus();
+    void txbMinutes_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
     void txbMinutes_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
+    void txbMinutes_LostFocus();
+    void txbSeconds_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
     void txbSeconds_KeyUp(int keyCode, Qt::KeyboardModifiers shift);
+    void txbSeconds_LostFocus();
     void chkDecimal_Click();
     void chkRoundToMinutes_Click();
     void cboDecimalPlaces_Click();
@@ -90,23 +103,31 @@ class frmMain : public QWidget {
 
   private:
     void createControls();
-    template <typename Control> Control* control(std::string_view name) const;
+    template <typename Control> Control* control(std::string_view name) const {
+        return findChild<Control*>(
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
     void setTabOrder();
     void nameForAssistiveTechnology();
     void wireEvents();
+    void wire(const window::Wire& wire);
+    void call(const QByteArray& handler, std::string_view control);
+    void call(const QByteArray& handler, int keyCode, Qt::KeyboardModifiers shift);
 
-    // Copies the controls into the window's model, hands it the event, writes the controls
-    // back and carries out what it asks for (after `beforeOutcome`, where there is one).
-    void handle(window::Event event, const std::function<void()>& beforeOutcome = {});
-    window::State readState() const;
-    void writeState(const window::State& state, int listEntry);
-    window::Context context() const;
+    // Hands the model an input with the controls' edits, shows its state and carries out its
+    // reply.
+    void handle(const window::Input& input);
+    void key(std::string_view field, window::Gesture gesture, int keyCode);
+    window::Edits edits() const;
+    void showState(bool listChosen);
+    window::Focusable focusable() const;
+    void carryOut(const window::Reply& reply);
+    void copyPane();
     void apply(const Outcome& outcome);
     void focusOn(FocusTarget target);
 
     Services m_services;
-    int m_figuresEntry = -1; // the precision list's entry last chosen
-    bool m_startUpCompleted = false;
+    window::MainWindow m_window;
 
     QGroupBox* Frame1 = nullptr;
     QLabel* Label1 = nullptr;

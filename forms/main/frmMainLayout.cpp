@@ -1,5 +1,6 @@
 // Building the main window's controls: placement in twips, fonts, tab order, names for
-// assistive technology, and the wiring of each control to its handler.
+// assistive technology, and the wiring of each control to its handler, as the model's table
+// says.
 #include "frmMain.h"
 
 #include "MainLayout.h"
@@ -69,7 +70,8 @@ void SetBold(QWidget* control) {
 
 } // namespace
 
-frmMain::frmMain(Services services) : m_services(std::move(services)) {
+frmMain::frmMain(Services services)
+    : m_services(std::move(services)), m_window(m_services.numberFormat) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -81,10 +83,6 @@ frmMain::frmMain(Services services) : m_services(std::move(services)) {
     setTabOrder();
     nameForAssistiveTechnology();
     wireEvents();
-}
-
-template <typename Control> Control* frmMain::control(std::string_view name) const {
-    return findChild<Control*>(Q(name));
 }
 
 void frmMain::createControls() {
@@ -172,30 +170,86 @@ void frmMain::nameForAssistiveTechnology() {
     lblCopyright->setAccessibleDescription(QStringLiteral("Opens the publisher's home page"));
 }
 
+// The window's destruction takes the focus from its fields after the model is gone: nothing
+// may reach the handlers then.
+frmMain::~frmMain() {
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+    }
+}
+
+// Each control of the model's table is wired to the handler named after it and its event, as
+// "cmdDeg2Rad_Click", or for a member of a control array "cmdPlusMinus_Click" with its index.
 void frmMain::wireEvents() {
-    connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
-    for (int i = 0; i < static_cast<int>(cmdClear.size()); ++i) {
-        connect(cmdClear[i], &QPushButton::clicked, this, [this, i] { cmdClear_Click(i); });
+    for (const window::Wire& wire : window::kWiring) {
+        this->wire(wire);
     }
-    for (int i = 0; i < static_cast<int>(cmdPlusMinus.size()); ++i) {
-        connect(cmdPlusMinus[i], &QPushButton::clicked, this, [this, i] { cmdPlusMinus_Click(i); });
-    }
-    connect(cmdDeg2Rad, &QPushButton::clicked, this, &frmMain::cmdDeg2Rad_Click);
-    connect(cmdRad2Deg, &QPushButton::clicked, this, &frmMain::cmdRad2Deg_Click);
-    connect(cmdChangeSign, &QPushButton::clicked, this, &frmMain::cmdChangeSign_Click);
-    connect(chkDecimal, &QCheckBox::clicked, this, &frmMain::chkDecimal_Click);
-    connect(chkRoundToMinutes, &QCheckBox::clicked, this, &frmMain::chkRoundToMinutes_Click);
-    connect(cboDecimalPlaces, &PrecisionList::chosen, this, &frmMain::cboDecimalPlaces_Click);
-    connect(cmdCopyOutput, &QPushButton::clicked, this, &frmMain::cmdCopyOutput_Click);
-    connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
-    connect(txbRadians, &EntryField::keyUp, this, &frmMain::txbRadians_KeyUp);
-    connect(txbDegrees, &EntryField::keyUp, this, &frmMain::txbDegrees_KeyUp);
-    connect(txbMinutes, &EntryField::keyUp, this, &frmMain::txbMinutes_KeyUp);
-    connect(txbSeconds, &EntryField::keyUp, this, &frmMain::txbSeconds_KeyUp);
-    connect(txbOutput, &QPlainTextEdit::selectionChanged, this,
-            &frmMain::txbOutput_SelectionChange);
-    connect(lblCopyright, &LinkLabel::activated, this, &frmMain::lblCopyright_Click);
     LetEnterPressButtons(this);
+}
+
+void frmMain::wire(const window::Wire& wire) {
+    const std::string_view name = wire.control;
+    QWidget* widget = control<QWidget>(name);
+    const auto handler = [name](const char* event) {
+        const std::size_t array = name.find_last_not_of("0123456789") + 1;
+        return QByteArray(name.data(), static_cast<qsizetype>(array)) + '_' + event;
+    };
+    switch (wire.gesture) {
+    case window::Gesture::Click:
+        if (auto* link = qobject_cast<LinkLabel*>(widget)) {
+            connect(link, &LinkLabel::activated, this,
+                    [this, name, h = handler("Click")] { call(h, name); });
+        } else {
+            connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
+                    [this, name, h = handler("Click")] { call(h, name); });
+        }
+        break;
+    case window::Gesture::Choose:
+        connect(static_cast<PrecisionList*>(widget), &PrecisionList::chosen, this,
+                [this, name, h = handler("Click")] { call(h, name); });
+        break;
+    case window::Gesture::SelectionChange:
+        connect(static_cast<QPlainTextEdit*>(widget), &QPlainTextEdit::selectionChanged, this,
+                [this, name, h = handler("SelectionChange")] { call(h, name); });
+        break;
+    case window::Gesture::Enter:
+    case window::Gesture::KeyDown:
+    case window::Gesture::KeyUp:
+    case window::Gesture::LeaveField: {
+        auto* field = static_cast<EntryField*>(widget);
+        connect(field, &EntryField::keyDown, this,
+                [this, h = handler("KeyDown")](int code, Qt::KeyboardModifiers shift) {
+                    call(h, code, shift);
+                });
+        connect(field, &EntryField::keyUp, this,
+                [this, h = handler("KeyUp")](int code, Qt::KeyboardModifiers shift) {
+                    call(h, code, shift);
+                });
+        connect(field, &EntryField::left, this,
+                [this, name, h = handler("LostFocus")] { call(h, name); });
+        break;
+    }
+    }
+}
+
+// A handler that is missing is a fault of the program, found at its first event.
+void frmMain::call(const QByteArray& handler, std::string_view control) {
+    const std::size_t array = control.find_last_not_of("0123456789") + 1;
+    const bool called =
+        array == control.size()
+            ? QMetaObject::invokeMethod(this, handler.constData(), Qt::DirectConnection)
+            : QMetaObject::invokeMethod(this, handler.constData(), Qt::DirectConnection,
+                                        Q_ARG(int, std::stoi(std::string(control.substr(array)))));
+    if (!called) {
+        qFatal("frmMain has no handler %s", handler.constData());
+    }
+}
+
+void frmMain::call(const QByteArray& handler, int keyCode, Qt::KeyboardModifiers shift) {
+    if (!QMetaObject::invokeMethod(this, handler.constData(), Qt::DirectConnection,
+                                   Q_ARG(int, keyCode), Q_ARG(Qt::KeyboardModifiers, shift))) {
+        qFatal("frmMain has no handler %s", handler.constData());
+    }
 }
 
 } // namespace orvanel

@@ -1,13 +1,17 @@
-// The WebAssembly engine and the native one answer the same 100,000 random requests with the
-// same bytes: every command, form and precision, both separators and regional formats, halfway
-// ties, values at the range limits and text that is no number at all.
+// The window object in the WebAssembly engine and in the engine built natively goes through the
+// same random runs of the user's inputs (every control's gestures, keys down and up in the
+// fields, any edits, both separators and regional formats, halfway ties, values at the range
+// limits, text that is no number at all) and answers each with the same bytes: every
+// control's state, the sign, the list, the line, the message, the focus and the command.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
-import { DecodeEntries, Engine, Request } from '../../web/app/engine.js';
+import { Engine } from '../../web/app/engine.js';
+import { CALLS, GESTURES } from '../../web/app/protocol.js';
 import { testNeeding } from './needs.mjs';
 
-const COUNT = 100_000;
+const RUNS = 300;
+const INPUTS = 200;
 const { ORVANEL_ENGINE_PROTOCOL: native = '', ORVANEL_WASM: wasm = '' } = process.env;
 
 let seed = 5540;
@@ -28,70 +32,108 @@ function Number() {
 
 const field = () => (random() < 0.3 ? pick(EDGES) : Number());
 
-const FLAGS = ['outputInDecimal', 'outputInDecimalEnabled', 'roundToMinutes', 'roundToMinutesEnabled', 'decimalDegrees',
-  'decimalDegreesEnabled', 'decimalMinutesEnabled', 'showPlusMinus', 'symbolFace', 'startUpCompleted', 'paneHasSelection',
-  'deg2RadFocusable', 'rad2DegFocusable'];
-const FIELDS = ['radians', 'toAdd', 'degrees', 'minutes', 'seconds', 'sign'];
-
-/** @param {(key: string) => string} flag @param {(key: string) => string} text @returns {Record<string, string>} */
-const State = (flag, text) => ({ figures: '7', decimal: '.', group: ',', minus: '-',
-  ...Object.fromEntries(FLAGS.map((key) => [key, flag(key)])), ...Object.fromEntries(FIELDS.map((key) => [key, text(key)])) });
-
-// Requests that are not made of entries, or lack one, and why the engine refuses each.
-const good = Buffer.from(Request('rad2deg', State(() => '1', (key) => (key === 'radians' ? '1' : '')))).toString('latin1');
-const MALFORMED = [good.replace('command:7:rad2deg', 'command:7:turning'), good.replace('sign:0:', ''),
-  `${good}sign:1:-`, `${good}colour:3:red`, `${good}sign:9:-`,
-  good.replace('radians:1:1', 'radians:x:1'), `${good}trailing`, good.replace('radians:1:1', 'radians:1:\xFF'),
-  good.replace('figures:1:7', 'figures:1:5'), good.replace('showPlusMinus:1:1', 'showPlusMinus:1:y'), `${good}\xFF:1:x`];
-const MALFORMED_REASONS = ['unknown command turning', 'sign is missing', 'sign is given twice', 'unknown key colour',
-  'sign runs past the end', 'a bad length for radians', 'an entry without a key', 'radians is not UTF-8',
-  'figures is not a list entry', 'showPlusMinus is neither 0 nor 1', 'a key that is not a name'];
-
-const EVENTS = ['load', 'rad2deg', 'deg2rad', 'add', 'sub', 'move', 'sign', 'clear', 'decimalClick', 'roundClick', 'figures', 'selection'];
-
-function RandomRequest() {
+/** @param {import('../../web/app/protocol.js').PageDescription} page @returns {object[]} one run's requests */
+function RandomRun(page) {
   const formats = [['.', ',', '-'], [',', '.', '-'], ['.', '', '\u2212'], [',', '\u00A0', '-']];
   const [decimal, group, minus] = pick(formats);
-  return Request(pick(EVENTS), { ...State(() => (random() < 0.5 ? '1' : '0'), (key) => (key === 'sign' ? pick(['', '-']) : field())),
-    figures: pick(['', '6', '7', '8', '9']), decimal, group, minus });
+  const sending = page.controls.filter((c) => c.gestures.length);
+  /** @type {object[]} */
+  const requests = [{ call: CALLS.start, format: { decimal, group, minus } }];
+  /** @type {Record<string, string>} */
+  const texts = {};
+  /** @type {Record<string, boolean>} */
+  const checks = {};
+  for (const c of page.controls) {
+    if (c.edit === 'text') texts[c.name] = '';
+    if (c.edit === 'checked') checks[c.name] = random() < 0.5;
+  }
+  for (let i = 0; i < INPUTS; i++) {
+    const control = pick(sending);
+    const gesture = pick(control.gestures);
+    const name = pick(Object.keys(texts));
+    texts[name] = random() < 0.7 ? field() : texts[name];
+    if (random() < 0.2) {
+      const box = pick(Object.keys(checks));
+      checks[box] = !checks[box];
+    }
+    const key = gesture === GESTURES.keyDown || gesture === GESTURES.keyUp;
+    requests.push({
+      call: CALLS.input,
+      input: { control: control.name, gesture, keyCode: key && random() < 0.6 ? 13 : 65, repeat: key && random() < 0.1,
+        entry: Math.floor(random() * page.figures.length) },
+      edits: { texts: { ...texts }, checks: { ...checks }, selection: random() < 0.3 },
+      focusable: { deg2Rad: random() < 0.9, rad2Deg: random() < 0.9 },
+    });
+  }
+  return requests;
 }
+
+// Requests that are not the protocol's, and why the engine refuses each.
+const START = { call: CALLS.start, format: { decimal: '.', group: ',', minus: '-' } };
+const MALFORMED = ['', '{', '[]', '{"call":1}', '{"call":"turning"}', '{"call":"start"}',
+  JSON.stringify({ ...START, colour: 'red' }), '{"call":"start","call":"start","format":{"decimal":".","group":",","minus":"-"}}',
+  JSON.stringify({ call: CALLS.start, format: { decimal: 1, group: ',', minus: '-' } }), '{"call":"describe"} x',
+  '{"call":"\\q"}', Buffer.from([0x7B, 0x22, 0xFF, 0x22, 0x7D]).toString('latin1'), `${'['.repeat(40)}`,
+  JSON.stringify({ call: CALLS.input, input: { control: 'cmdNope', gesture: 'click', keyCode: 0, repeat: false, entry: -1 },
+    edits: { texts: {}, checks: {}, selection: false }, focusable: { deg2Rad: true, rad2Deg: true } }),
+  '{"call":"describe","n":1.5}'];
+const MALFORMED_REASONS = ['the request ends too soon', 'an object\'s key is not a text', 'the request has no call',
+  'the request has no call', 'unknown call turning', 'format is missing', 'unknown key colour', 'call is given twice',
+  'decimal is not a text', 'more after the request\'s end', 'a bad escape in a text', 'the request is not UTF-8',
+  'the request is nested too deeply', 'unknown control cmdNope', 'a value that is neither JSON nor a whole number'];
 
 const missing = !native ? 'ORVANEL_ENGINE_PROTOCOL does not name the native engine'
   : !wasm ? 'ORVANEL_WASM does not name the WebAssembly engine' : '';
 
-testNeeding('the WebAssembly engine answers as the native engine does, byte for byte', missing, async () => {
-  const requests = [...Array.from({ length: COUNT }, RandomRequest), ...MALFORMED.map((text) => Buffer.from(text, 'latin1'))];
+/** @param {Buffer[]} requests @returns {Buffer[]} the native engine's answers */
+function NativeAnswers(requests) {
   const framed = Buffer.concat(requests.flatMap((request) => [Buffer.from(`${request.length}:`), request]));
-  const run = spawnSync(native, { input: framed, maxBuffer: 1 << 28 });
+  const run = spawnSync(native, { input: framed, maxBuffer: 1 << 29 });
   assert.equal(run.status, 0);
   /** @type {Buffer[]} */
-  const expected = [];
+  const answers = [];
   const out = /** @type {Buffer} */ (run.stdout);
   for (let at = 0; at < out.length;) {
     const colon = out.indexOf(0x3A, at);
     const length = parseInt(out.subarray(at, colon).toString(), 10); // Number is the generator here
-    expected.push(out.subarray(colon + 1, colon + 1 + length));
+    answers.push(out.subarray(colon + 1, colon + 1 + length));
     at = colon + 1 + length;
   }
+  return answers;
+}
+
+testNeeding('the window object answers the same random runs alike in WebAssembly and natively', missing, async () => {
   const engine = await Engine.load(readFileSync(wasm));
+  const page = engine.page();
+  const requests = Array.from({ length: RUNS }, () => RandomRun(page)).flat()
+    .map((request) => Buffer.from(JSON.stringify(request)));
+  const expected = NativeAnswers(requests);
   let differing = 0;
+  let lines = 0;
   requests.forEach((request, i) => {
-    const answer = Buffer.from(engine.call(request));
+    const answer = Buffer.from(engine.exchange(request));
+    if (JSON.parse(answer.toString()).line !== '') lines++;
     if (!answer.equals(expected[i]) && differing++ < 5) assert.equal(answer.toString(), expected[i]?.toString(), `request ${i}: ${request}`);
   });
   assert.equal(differing, 0);
+  assert.ok(lines > RUNS * 5, `the runs convert (${lines} lines)`); // the runs reach the conversions
 });
 
 // Any text in any field comes back as it went: separators, NUL, quotes, backslashes, every C0
-// control, a lone surrogate; and what is not a request gets an error with its reason.
+// control, a lone surrogate; and what is not a request is refused with its reason.
 testNeeding('a field holds any text, and a malformed request is refused with its reason', wasm ? '' : missing, async () => {
   const engine = await Engine.load(readFileSync(wasm));
-  const awkward = ['\x1F', '\x1E', '\0', '"\\', '\uD800', 'a\uDFFFb', 'π²', Array.from({ length: 32 }, (_, c) => String.fromCharCode(c)).join('')];
+  const page = engine.page();
+  engine.start(START.format);
+  const awkward = ['\x1F', '\x1E', '\0', '"\\', '\uD800', 'a\uDFFFb', '\uDBFF\uDFFF', 'π²', Array.from({ length: 32 }, (_, c) => String.fromCharCode(c)).join('')];
   for (const text of awkward) {
-    const state = State(() => '1', () => text);
-    assert.deepEqual(engine.run('move', state).get('sign'), text);
-    assert.deepEqual(engine.run('add', state).get('degrees'), text);
+    const texts = Object.fromEntries(page.controls.filter((c) => c.edit === 'text').map((c) => [c.name, text]));
+    const checks = Object.fromEntries(page.controls.filter((c) => c.edit === 'checked').map((c) => [c.name, false]));
+    const answer = engine.input({ control: 'cmdPlusMinus0', gesture: GESTURES.click, keyCode: 0, repeat: false, entry: -1 },
+      { texts, checks, selection: false }, { deg2Rad: true, rad2Deg: true });
+    assert.deepEqual(answer.controls.find((c) => c.control === 'txbDegrees')?.text, text);
   }
-  const reasons = MALFORMED.map((text) => DecodeEntries(engine.call(Buffer.from(text, 'latin1'))).get('error'));
+  const reasons = MALFORMED.map((text) => JSON.parse(Buffer.from(engine.exchange(Buffer.from(text, 'latin1'))).toString()).error);
   assert.deepEqual(reasons, MALFORMED_REASONS);
+  assert.throws(() => engine.convertBegin('', ['turn']), /turn/); // orvanel-cli's own words, as an Error
 });

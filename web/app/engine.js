@@ -1,40 +1,20 @@
 // The calculator's engine, compiled to WebAssembly: every result line, field text, message and
-// focus target comes from it. This module only moves texts in and out of its memory.
+// focus target comes from it. This module only moves documents in and out of its memory: each
+// request and answer is a JSON document of protocol.js, and a refused request is an Error with
+// the engine's reason. The converter's input pieces and output bytes go as they are.
+import { CALLS, EXPORTS } from './protocol.js';
 
-/** @typedef {{text: string, title: string, style: number}} Message */
-/** @typedef {{decimal: string, group: string, minus: string}} NumberFormat */
-/**
- * What the window's model keeps of a control: its text, whether it is checked, whether it is
- * enabled, each under its key in the engine's entries.
- * @typedef {{text?: string, checked?: string, enabled?: string}} StateKeys
- */
-/**
- * @typedef {{name: string, kind: string, group: string, unit: number, caption: string, labels: string,
- *   accessibleName: string, maxLength: number, inputMode?: string, enterCommand?: string,
- *   enterKey?: string, describedBy?: string, state?: StateKeys}} Control
- */
-/**
- * @typedef {{title: string, notice: string, url: string, figures: number[], helpTitle: string,
- *   kept: [string, string][],
- *   groups: {name: string, frame: boolean, column: number}[],
- *   helpErrors: {missing: Message, other: Message, empty: Message},
- *   controls: Control[], converter: Converter}} PageDescription
- */
-/**
- * The file converter's commands and options, as orvanel-cli takes them.
- * @typedef {{name: string, summary: string, forms: string[], figures: boolean, decimals: boolean}} CommandUse
- * A CSV delimiter: as --delimiter takes it, as the list names it, and the character itself.
- * @typedef {{given: string, name: string, delimiter: string}} Delimiter
- * @typedef {{commands: CommandUse[], forms: Record<string, string>, delimiters: Delimiter[],
- *   options: Record<string, string>,
- *   mostDecimals: number, startFigures: number}} Converter
- */
+/** @typedef {import('./protocol.js').PageDescription} PageDescription */
+/** @typedef {import('./protocol.js').WindowAnswer} WindowAnswer */
+/** @typedef {import('./protocol.js').Input} Input */
+/** @typedef {import('./protocol.js').Edits} Edits */
+/** @typedef {import('./protocol.js').Focusable} Focusable */
+/** @typedef {import('./protocol.js').Format} Format */
 /**
  * What a piece of input gives: its output, the refusals it adds, how many there are so far,
  * and at the end orvanel-cli's exit status.
  * @typedef {{output: Uint8Array, refusals: string[], refused: number, status: number | null}} Converted
  */
-/** The window's state and its context as the engine's entries, each named. @typedef {Record<string, string>} State */
 
 /**
  * The system interface the C library links against; the engine never prints or reads files,
@@ -48,126 +28,20 @@ const WASI = new Proxy({}, {
   },
 });
 
-/**
- * A text as UTF-8, a lone surrogate (a paste can leave one in a field) written as any other
- * code point, so that it comes back as it went (WTF-8).
- * @param {string} text
- * @returns {number[]}
- */
-function Wtf8(text) {
-  /** @type {number[]} */
-  const bytes = [];
-  for (const character of text) { // a lone surrogate comes as a character of its own
-    const c = /** @type {number} */ (character.codePointAt(0));
-    if (c < 0x80) bytes.push(c);
-    else if (c < 0x800) bytes.push(0xC0 | (c >> 6), 0x80 | (c & 63));
-    else if (c < 0x10000) bytes.push(0xE0 | (c >> 12), 0x80 | ((c >> 6) & 63), 0x80 | (c & 63));
-    else bytes.push(0xF0 | (c >> 18), 0x80 | ((c >> 12) & 63), 0x80 | ((c >> 6) & 63), 0x80 | (c & 63));
-  }
-  return bytes;
-}
-
-/** @param {Uint8Array} bytes WTF-8 @returns {string} */
-function FromWtf8(bytes) {
-  let text = '';
-  for (let i = 0; i < bytes.length;) {
-    const b = bytes[i];
-    const length = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-    let c = length === 1 ? b : b & (0xFF >> (length + 1));
-    for (let k = 1; k < length; k++) c = (c << 6) | (bytes[i + k] & 63);
-    text += String.fromCodePoint(c);
-    i += length;
-  }
-  return text;
-}
-
-/**
- * Frames "LENGTH:BYTES", LENGTH the count of BYTES, one after another, each after "KEY:" where
- * it has a key: no byte can split or bend them.
- * @param {Uint8Array[]} parts
- * @param {string[]} [keys] each part's key, names in ASCII
- * @returns {Uint8Array}
- */
-function Frames(parts, keys = []) {
-  const encoder = new TextEncoder();
-  const framed = parts.flatMap((part, i) => [encoder.encode(`${keys[i] === undefined ? '' : `${keys[i]}:`}${part.length}:`), part]);
-  const bytes = new Uint8Array(framed.reduce((n, p) => n + p.length, 0));
-  framed.reduce((at, p) => (bytes.set(p, at), at + p.length), 0);
-  return bytes;
-}
-
-const ASCII = new TextDecoder();
-
-/**
- * The frame at `at` and where the next one starts; an answer not so made is an error.
- * @param {Uint8Array} bytes @param {number} at
- * @returns {{value: Uint8Array, next: number}}
- */
-function ReadFrame(bytes, at) {
-  const colon = bytes.indexOf(0x3A, at);
-  const length = colon < 0 ? NaN : Number(ASCII.decode(bytes.subarray(at, colon)));
-  if (colon <= at || !Number.isInteger(length) || colon + 1 + length > bytes.length) {
-    throw new Error('the engine gave an answer that cannot be read');
-  }
-  return { value: bytes.subarray(colon + 1, colon + 1 + length), next: colon + 1 + length };
-}
-
-/**
- * Entries "KEY:LENGTH:VALUE", the values in WTF-8.
- * @param {[string, string][]} entries
- * @returns {Uint8Array}
- */
-export function Encode(entries) {
-  return Frames(entries.map(([, value]) => Uint8Array.from(Wtf8(value))), entries.map(([key]) => key));
-}
-
-/**
- * The entries of an answer; an answer that is not made of entries is an error.
- * @param {Uint8Array} bytes
- * @returns {Map<string, string>}
- */
-export function DecodeEntries(bytes) {
-  const entries = new Map();
-  for (let at = 0; at < bytes.length;) {
-    const keyEnd = bytes.indexOf(0x3A, at);
-    if (keyEnd <= at) throw new Error('the engine gave an answer that cannot be read');
-    const { value, next } = ReadFrame(bytes, keyEnd + 1);
-    entries.set(ASCII.decode(bytes.subarray(at, keyEnd)), FromWtf8(value));
-    at = next;
-  }
-  return entries;
-}
-
-/** @param {Uint8Array} bytes frames one after another @returns {Uint8Array[]} */
-function Unframe(bytes) {
-  const parts = [];
-  for (let at = 0; at < bytes.length;) {
-    const { value, next } = ReadFrame(bytes, at);
-    parts.push(value);
-    at = next;
-  }
-  return parts;
-}
-
-/**
- * The engine's request: the user's event and the window's state, each entry named.
- * @param {string} command
- * @param {State} state
- * @returns {Uint8Array}
- */
-export function Request(command, state) {
-  return Encode([['command', command], ...Object.entries(state)]);
-}
+const ENCODER = new TextEncoder();
+const DECODER = new TextDecoder();
 
 export class Engine {
   /** @param {WebAssembly.Instance} instance @param {WebAssembly.Module} module */
   constructor(instance, module) {
     /** The release the build wrote into the engine, '' for an engine straight from the compiler. */
-    this.release = new TextDecoder().decode(WebAssembly.Module.customSections(module, 'orvanel-release')[0] ?? new ArrayBuffer(0));
+    this.release = DECODER.decode(WebAssembly.Module.customSections(module, 'orvanel-release')[0] ?? new ArrayBuffer(0));
     this.module = module;
     this.exports = /** @type {any} */ (instance.exports);
+    for (const name of Object.values(EXPORTS)) {
+      if (typeof this.exports[name] !== 'function') throw new Error(`the engine has no export ${name}`);
+    }
     this.exports._initialize();
-    this.decoder = new TextDecoder();
   }
 
   /**
@@ -184,20 +58,68 @@ export class Engine {
     return new Engine(instance, module);
   }
 
-  /**
-   * Copies `bytes` into the engine's buffer `buffer`, runs `run` and returns a copy of its answer.
-   * @param {Uint8Array} bytes @param {string} buffer @param {() => number} run @param {string} size
-   */
-  exchange(bytes, buffer, run, size) {
+  /** @param {string} buffer the export that makes room @param {Uint8Array} bytes */
+  put(buffer, bytes) {
     const at = this.exports[buffer](bytes.length);
     new Uint8Array(this.exports.memory.buffer, at, bytes.length).set(bytes);
-    const answer = run();
-    return new Uint8Array(this.exports.memory.buffer, answer, this.exports[size]()).slice();
   }
 
-  /** @param {Uint8Array} request @returns {Uint8Array} the answer, a copy */
-  call(request) {
-    return this.exchange(request, 'request_buffer', () => this.exports.run(), 'answer_size');
+  /**
+   * Runs a request given as its bytes; the answer's bytes, a copy.
+   * @param {Uint8Array} request
+   * @returns {Uint8Array}
+   */
+  exchange(request) {
+    this.put(EXPORTS.buffer, request);
+    const at = this.exports[EXPORTS.run]();
+    return new Uint8Array(this.exports.memory.buffer, at, this.exports[EXPORTS.answer_size]()).slice();
+  }
+
+  /**
+   * Runs a request (with a piece of input for the converter); a request the engine refuses
+   * throws, with its reason.
+   * @param {object} request @param {Uint8Array} [piece]
+   * @returns {any}
+   */
+  call(request, piece) {
+    if (piece) this.put(EXPORTS.piece, piece);
+    const answer = JSON.parse(DECODER.decode(this.exchange(ENCODER.encode(JSON.stringify(request)))));
+    if (typeof answer.error === 'string') throw new Error(answer.error);
+    return answer;
+  }
+
+  /** @returns {PageDescription} */
+  page() {
+    return this.call({ call: CALLS.describe });
+  }
+
+  /**
+   * Makes the page's window in the engine, with the regional number settings, and starts it.
+   * @param {Format} format
+   * @returns {WindowAnswer}
+   */
+  start(format) {
+    return this.call({ call: CALLS.start, format });
+  }
+
+  /**
+   * Hands the window an input with what the user changed by hand; the answer is the window's
+   * new state and what to do.
+   * @param {Input} input @param {Edits} edits @param {Focusable} focusable
+   * @returns {WindowAnswer}
+   */
+  input(input, edits, focusable) {
+    return this.call({ call: CALLS.input, input, edits, focusable });
+  }
+
+  /**
+   * The viewer's model: "load" (readAgain: a failed read is tried again), "show" (answers
+   * whether to read the file now), "read" (whether it was read).
+   * @param {string} event @param {{readAgain?: boolean, read?: boolean}} [details]
+   * @returns {boolean} for "show", whether to read the file now
+   */
+  viewer(event, details = {}) {
+    return this.call({ call: CALLS.viewer, event, ...details }).read;
   }
 
   /**
@@ -208,11 +130,7 @@ export class Engine {
    * @returns {string}
    */
   convertBegin(name, words) {
-    const encoder = new TextEncoder();
-    const framed = Frames([name, ...words].map((w) => encoder.encode(w)));
-    const [offered, wrong] = Unframe(this.exchange(framed, 'convert_buffer', () => this.exports.convert_begin(), 'convert_answer_size'));
-    if (!offered.length) throw new Error(this.decoder.decode(wrong));
-    return this.decoder.decode(offered);
+    return this.call({ call: CALLS.convertBegin, name, words }).offered;
   }
 
   /**
@@ -222,12 +140,9 @@ export class Engine {
    * @returns {Converted}
    */
   convertFeed(piece, last) {
-    const [counts, ...refusals] = Unframe(this.exchange(piece, 'convert_buffer',
-      () => this.exports.convert_feed(last ? 1 : 0), 'convert_answer_size'));
-    const [refused, status] = this.decoder.decode(counts).split(' ');
-    const output = new Uint8Array(this.exports.memory.buffer, this.exports.convert_output(), this.exports.convert_output_size());
-    return { output, refusals: refusals.map((r) => this.decoder.decode(r)), refused: Number(refused),
-      status: status === undefined ? null : Number(status) };
+    const { refusals, refused, status } = this.call({ call: CALLS.convertFeed, last }, piece);
+    const output = new Uint8Array(this.exports.memory.buffer, this.exports[EXPORTS.output](), this.exports[EXPORTS.output_size]());
+    return { output, refusals, refused, status: status ?? null };
   }
 
   /**
@@ -236,28 +151,6 @@ export class Engine {
    * @returns {string[][]}
    */
   csvPreview(start, delimiter) {
-    const d = delimiter.charCodeAt(0);
-    return JSON.parse(this.decoder.decode(this.exchange(start, 'convert_buffer', () => this.exports.csv_preview(d), 'convert_answer_size')));
-  }
-
-  /** @returns {PageDescription} */
-  page() {
-    return JSON.parse(this.decoder.decode(this.call(Encode([['page', '']]))));
-  }
-
-  /**
-   * Hands the window's model an event ("load", "rad2deg", "deg2rad", "add", "sub", "move",
-   * "sign", "clear", "decimalClick", "roundClick", "figures", "selection") with the window's
-   * state; the answer is the new state and what to do. A request the engine refuses throws,
-   * with its reason.
-   * @param {string} command
-   * @param {State} state
-   * @returns {Map<string, string>}
-   */
-  run(command, state) {
-    const answer = DecodeEntries(this.call(Request(command, state)));
-    const error = answer.get('error');
-    if (error !== undefined) throw new Error(`the engine refused a request: ${error}`);
-    return answer;
+    return this.call({ call: CALLS.csvPreview, delimiter }, start).rows;
   }
 }

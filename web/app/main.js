@@ -83,7 +83,7 @@ const panel = new MainPanel(engine, NumberFormatOf(language), {
   showHelp: (main) => viewer.show(main),
   copy: Copy,
 });
-const viewer = new Viewer(ReadHelp, panel.page.helpErrors, ShowMessage);
+const viewer = new Viewer(ReadHelp, panel.page.helpErrors, ShowMessage, engine);
 panel.start();
 new ConvertPanel(engine, panel.page, StartWorker);
 document.body.dataset.ready = 'true';

@@ -1,17 +1,25 @@
 // The main panel: the desktop window's controls from the same table, in the page's reading
-// order, in groups and columns that the style lays out for any width, and its handlers.
-// Each handler hands the window's model (in the engine) its event with the controls' state,
-// shows the state it answers and does what a window does: the pane, the message box, the focus.
+// order, in groups and columns that the style lays out for any width. The window's model, in
+// the engine, says which gestures each control reports; the panel hands each to the model with
+// what the user changed by hand, shows the state it answers and does what a window does: the
+// pane, the clipboard, the viewer, the message box, the focus.
 
 /** @typedef {import('./engine.js').Engine} Engine */
-/** @typedef {import('./engine.js').PageDescription} PageDescription */
-/** @typedef {import('./engine.js').Control} Control */
-/** @typedef {import('./engine.js').State} State */
-/** @typedef {import('./engine.js').NumberFormat} NumberFormat */
+/** @typedef {import('./protocol.js').PageDescription} PageDescription */
+/** @typedef {import('./protocol.js').Control} Control */
+/** @typedef {import('./protocol.js').Format} NumberFormat */
+/** @typedef {import('./protocol.js').Input} Input */
+/** @typedef {import('./protocol.js').Edits} Edits */
+/** @typedef {import('./protocol.js').WindowAnswer} WindowAnswer */
+/** @typedef {import('./protocol.js').Copy} Copy */
+/** @typedef {import('./protocol.js').Message} Message */
 
 import { Pane } from './pane.js';
+import { COMMANDS, GESTURES } from './protocol.js';
 
-const ENTER = 'Enter';
+/** The browser's event for each gesture a control reports (the pane's selection is the document's). @type {Record<string, string>} */
+const DOM_EVENTS = { [GESTURES.click]: 'click', [GESTURES.choose]: 'change', [GESTURES.keyDown]: 'keydown',
+  [GESTURES.keyUp]: 'keyup', [GESTURES.leaveField]: 'blur' };
 const FOCUSABLE = 'input, button, select, textarea, a, [contenteditable]';
 
 /**
@@ -129,8 +137,6 @@ function NewControl(c, page) {
   return element;
 }
 
-const flag = (/** @type {boolean} */ on) => (on ? '1' : '0');
-
 export class MainPanel {
   /**
    * @param {Engine} engine
@@ -142,10 +148,6 @@ export class MainPanel {
     this.format = format;
     this.services = services;
     this.page = engine.page();
-    /** @type {State} what the window's model keeps that no control shows, as it last answered */
-    this.kept = Object.fromEntries(this.page.kept.map(([key, value]) => [key, value]));
-    /** @type {HTMLElement | null} */
-    this.enterPressedIn = null;
     this.build();
     this.pane = new Pane(this.$('txbOutput'));
   }
@@ -185,25 +187,20 @@ export class MainPanel {
     return document.getElementById(name);
   }
 
+  // Each control reports the gestures the model names for it.
   wire() {
-    const click = (/** @type {string} */ name, /** @type {() => void} */ handler) =>
-      this.$(name).addEventListener('click', handler);
-    click('cmdClear0', () => this.pane.clear());
-    click('cmdClear1', () => this.handle('clear'));
-    click('cmdHelp', () => this.services.showHelp(byId('frmMain')));
-    click('cmdRad2Deg', () => this.handle('rad2deg'));
-    click('cmdDeg2Rad', () => this.handle('deg2rad'));
-    click('cmdChangeSign', () => this.changeSign());
-    ['add', 'sub', 'move'].forEach((command, i) => click(`cmdPlusMinus${i}`, () => this.handle(command)));
-    click('chkDecimal', () => this.handle('decimalClick'));
-    click('chkRoundToMinutes', () => this.handle('roundClick'));
-    click('cmdCopyOutput', () => this.copyOutput());
-    this.$('cboDecimalPlaces').addEventListener('change', () => {
-      this.kept.figures = this.$('cboDecimalPlaces').value;
-      this.handle('figures');
-    });
-    // The copy button follows the pane's selection however it is made or lost.
-    document.addEventListener('selectionchange', () => this.handle('selection'));
+    for (const { name, gestures } of this.page.controls) {
+      for (const gesture of gestures) {
+        const send = (/** @type {Partial<Input>} */ details) => this.input({ control: name, gesture, keyCode: 0, repeat: false, entry: -1, ...details });
+        if (gesture === GESTURES.selectionChange) {
+          document.addEventListener('selectionchange', () => send({})); // however it is made or lost
+        } else {
+          this.$(name).addEventListener(DOM_EVENTS[gesture], (/** @type {KeyboardEvent} */ e) => send({
+            keyCode: e.keyCode ?? 0, repeat: e.repeat ?? false, entry: this.$(name).selectedIndex ?? -1,
+          }));
+        }
+      }
+    }
     // A press on a greyed control, or on the window's face, leaves the focus where it was, as
     // in the window. (Greyed controls let presses through to what holds them; see style.css.)
     byId('frmMain').addEventListener('mousedown', (e) => {
@@ -212,23 +209,6 @@ export class MainPanel {
       const control = /** @type {HTMLInputElement | null} */ (label ? label.control : target.closest(FOCUSABLE));
       if (!control || control.disabled) e.preventDefault();
     });
-    for (const { name, enterCommand } of this.page.controls) {
-      if (enterCommand) this.wireEnter(this.$(name), enterCommand);
-    }
-  }
-
-  // Enter converts when it is released in the field it was pressed in, as in the window.
-  /** @param {HTMLInputElement} field @param {string} command */
-  wireEnter(field, command) {
-    field.addEventListener('keydown', (e) => {
-      if (!e.repeat) this.enterPressedIn = e.key === ENTER ? field : null;
-    });
-    field.addEventListener('keyup', (e) => {
-      const paired = e.key === ENTER && this.enterPressedIn === field;
-      this.enterPressedIn = null;
-      if (paired) this.handle(command);
-    });
-    field.addEventListener('blur', () => { this.enterPressedIn = null; });
   }
 
   // Start-up: the captions, then the window's model sets every control and the first line.
@@ -237,89 +217,78 @@ export class MainPanel {
     byId('caption').textContent = this.page.title;
     byId('viewCaption').textContent = this.page.helpTitle;
     byId('txbText1').setAttribute('aria-label', this.page.helpTitle);
-    this.handle('load');
+    this.answer(() => this.engine.start(this.format));
   }
 
-  changeSign() {
-    this.handle('sign');
-    byId('announcer').textContent = byId('lblSignSpoken').textContent ?? '';
+  /** @param {Input} input hands the window's model an input with the controls' edits */
+  input(input) {
+    const focusable = (/** @type {HTMLButtonElement} */ button) => !button.disabled && button.offsetParent !== null;
+    this.answer(() => this.engine.input(input, this.edits(),
+      { deg2Rad: focusable(this.$('cmdDeg2Rad')), rad2Deg: focusable(this.$('cmdRad2Deg')) }));
   }
 
   /**
-   * Hands the window's model an event with the controls' state, shows the state it answers
-   * and does what it asks.
-   * @param {string} command
+   * Shows the state the model answers and does what it asks.
+   * @param {() => WindowAnswer} ask
    */
-  handle(command) {
-    const sent = this.state();
-    /** @type {Map<string, string>} */
+  answer(ask) {
+    /** @type {WindowAnswer} */
     let answer;
     try {
-      answer = this.engine.run(command, sent);
+      answer = ask();
     } catch (error) { // the engine could not read the request: said, and nothing is changed
-      ShowMessage({ text: String(/** @type {Error} */ (error).message), title: this.page.title, style: 48 }, () => {});
+      ShowMessage({ text: `the engine refused a request: ${/** @type {Error} */ (error).message}`, title: this.page.title, style: 48 }, () => {});
       return;
     }
-    this.show(answer, sent);
-    this.apply(answer);
+    this.show(answer);
+    this.carryOut(answer);
   }
 
-  /** @returns {State} the controls and what the model keeps, as the engine reads them */
-  state() {
-    /** @type {State} */
-    const state = { ...this.kept };
-    for (const { name, state: keys } of this.page.controls) {
+  /** @returns {Edits} what the user changed by hand, as the model's table names it */
+  edits() {
+    /** @type {Edits} */
+    const edits = { texts: {}, checks: {}, selection: false };
+    for (const { name, edit } of this.page.controls) {
+      if (edit === 'text') edits.texts[name] = this.$(name).value;
+      else if (edit === 'checked') edits.checks[name] = this.$(name).checked;
+      else if (edit === 'selection') edits.selection = this.pane.hasSelection();
+    }
+    return edits;
+  }
+
+  /** @param {WindowAnswer} answer */
+  show(answer) {
+    for (const { control: name, text, checked, enabled } of answer.controls) {
       const control = this.$(name);
-      if (keys?.text) state[keys.text] = control.value;
-      if (keys?.checked) state[keys.checked] = flag(control.checked);
-      if (keys?.enabled) state[keys.enabled] = flag(!control.disabled);
+      if (text !== undefined && control instanceof HTMLInputElement) {
+        if (control.value !== text) control.value = text;
+      } else if (text !== undefined && control.textContent !== text) {
+        control.textContent = text; // the copy button's caption moves with every caret step
+      }
+      if (checked !== undefined) control.checked = checked;
+      if (enabled !== undefined) control.disabled = !enabled;
     }
-    const focusable = (/** @type {HTMLButtonElement} */ button) => flag(!button.disabled && button.offsetParent !== null);
-    return Object.assign(state, {
-      sign: this.$('lblSign').dataset.caption ?? '', paneHasSelection: flag(this.pane.hasSelection()),
-      deg2RadFocusable: focusable(this.$('cmdDeg2Rad')), rad2DegFocusable: focusable(this.$('cmdRad2Deg')),
-      decimal: this.format.decimal, group: this.format.group, minus: this.format.minus,
-    });
+    const [seen, heard] = this.$('lblSign').children;
+    seen.textContent = answer.sign.seen;
+    heard.textContent = answer.sign.heard;
+    if (answer.listEntry !== undefined) this.$('cboDecimalPlaces').selectedIndex = answer.listEntry;
   }
 
-  /** @param {Map<string, string>} answer @param {State} sent */
-  show(answer, sent) {
-    const get = (/** @type {string} */ key) => answer.get(key) ?? '';
-    for (const { name, state: keys } of this.page.controls) {
-      const control = this.$(name);
-      if (keys?.text && control.value !== get(keys.text)) control.value = get(keys.text);
-      if (keys?.checked) control.checked = get(keys.checked) === '1';
-      if (keys?.enabled) control.disabled = get(keys.enabled) !== '1';
-    }
-    const sign = this.$('lblSign');
-    sign.dataset.caption = get('sign');
-    const [seen, heard] = sign.children;
-    seen.textContent = get('signSeen');
-    heard.textContent = get('signHeard');
-    // The list is set only where the model chose: an entry typed but not chosen stays.
-    if (get('figures') !== sent.figures) this.$('cboDecimalPlaces').value = get('figures');
-    for (const key of Object.keys(this.kept)) this.kept[key] = get(key);
-    const button = this.$('cmdCopyOutput');
-    if (button.textContent !== get('copyCaption')) button.textContent = get('copyCaption'); // moves with every caret step
-  }
-
-  /** @param {Map<string, string>} answer */
-  apply(answer) {
-    const get = (/** @type {string} */ key) => answer.get(key) ?? '';
-    if (get('paneLine')) {
-      this.pane.append(get('paneLine'), get('paneCommas') === '1');
-      byId('announcer').textContent = get('paneLine'); // a screen reader hears each new result
-    }
+  /** @param {WindowAnswer} answer */
+  carryOut(answer) {
+    if (answer.command === COMMANDS.clearPane) this.pane.clear();
+    else if (answer.command === COMMANDS.showHelp) this.services.showHelp(byId('frmMain'));
+    else if (answer.command === COMMANDS.copyPane && answer.copy) this.copyPane(answer.copy);
+    // openPublisher: the notice is a link, which the browser opens itself.
+    if (answer.line) this.pane.append(answer.line, answer.commas);
+    if (answer.announce) byId('announcer').textContent = answer.announce; // heard once
     const focus = () => {
-      const target = get('focus') ? this.$(get('focus')) : null;
+      const target = answer.focus ? this.$(answer.focus) : null;
       if (target instanceof HTMLInputElement) this.focusField(target);
       else target?.focus();
     };
-    if (get('messageStyle')) {
-      ShowMessage({ text: get('messageText'), title: get('messageTitle'), style: Number(get('messageStyle')) }, focus);
-    } else {
-      focus();
-    }
+    if (answer.message) ShowMessage(answer.message, focus);
+    else focus();
   }
 
   /** @param {HTMLInputElement} field the field gets the focus with the caret at the end */
@@ -328,19 +297,19 @@ export class MainPanel {
     field.setSelectionRange(field.value.length, field.value.length);
   }
 
-  // Copies the selection, or the whole pane, with the line ends of the desktop's clipboard.
-  async copyOutput() {
-    const text = this.pane.selection() || this.pane.text();
-    if (!(await this.services.copy(text.replaceAll('\n', '\r\n')))) return;
-    if (this.pane.selection()) document.getSelection()?.collapseToStart();
-    this.handle('selection');
+  /** @param {Copy} rule what the copy takes and how it leaves, as the model says */
+  async copyPane(rule) {
+    const selection = rule.selectionFirst ? this.pane.selection() : '';
+    const text = selection || this.pane.text();
+    if (!(await this.services.copy(text.replaceAll('\n', rule.lineEnd)))) return;
+    if (rule.collapseAfter && selection) document.getSelection()?.collapseToStart();
   }
 }
 
 /**
  * A message box: its text and title, OK focused; Enter, Space or Escape close it, and the
  * focus then goes where the command sends it.
- * @param {{text: string, title: string, style: number}} message
+ * @param {Message} message
  * @param {() => void} then
  */
 export function ShowMessage(message, then) {

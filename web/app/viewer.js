@@ -1,9 +1,13 @@
 // The Help viewer: the help text in a panel under the main panel, as the viewer window is
-// placed under the main window. It is read when it is first shown and kept; Close hides it.
-// A help text that cannot be read is said with the window's message, and the viewer stays
-// hidden; the next Help tries again.
+// placed under the main window. The viewer's model, in the engine, says when to read it: at
+// the first show, and kept after. A help text that cannot be read is said with the window's
+// message, and the viewer stays hidden. The panel has no close box to unload it, so it asks
+// the model to read again after a failed read: the next Help tries again, as a page can come
+// back online. Close hides it.
 
-/** @typedef {{text: string, title: string, style: number}} Message */
+/** @typedef {import('./protocol.js').Message} Message */
+/** @typedef {import('./protocol.js').HelpErrors} HelpErrors */
+/** @typedef {import('./engine.js').Engine} Engine */
 
 /** A failed read of the help text: `missing` when the file is not there. */
 export class HelpMissing extends Error {}
@@ -11,14 +15,16 @@ export class HelpMissing extends Error {}
 export class Viewer {
   /**
    * @param {() => Promise<string>} readHelp
-   * @param {{missing: Message, other: Message, empty: Message}} errors what the window says
+   * @param {HelpErrors} errors what the window says
    * @param {(message: Message, then: () => void) => void} showMessage
+   * @param {Engine} engine where the viewer's model is
    */
-  constructor(readHelp, errors, showMessage) {
+  constructor(readHelp, errors, showMessage, engine) {
     this.readHelp = readHelp;
     this.errors = errors;
     this.showMessage = showMessage;
-    this.read = false;
+    this.engine = engine;
+    engine.viewer('load', { readAgain: true });
     this.panel = /** @type {HTMLElement} */ (document.getElementById('frmView'));
     this.text = /** @type {HTMLTextAreaElement} */ (document.getElementById('txbText1'));
     document.getElementById('cmdClose')?.addEventListener('click', () => this.close());
@@ -26,7 +32,7 @@ export class Viewer {
 
   /** @param {HTMLElement} mainPanel the viewer takes its width */
   async show(mainPanel) {
-    if (!this.read) {
+    if (this.engine.viewer('show')) {
       /** @type {string} */
       let text;
       try {
@@ -39,7 +45,7 @@ export class Viewer {
         this.refuse(this.errors.empty);
         return;
       }
-      this.read = true;
+      this.engine.viewer('read', { read: true });
       this.text.value = text;
       this.text.setSelectionRange(0, 0);
     }
@@ -51,6 +57,7 @@ export class Viewer {
 
   /** @param {Message} message */
   refuse(message) {
+    this.engine.viewer('read', { read: false });
     this.panel.hidden = true;
     this.showMessage(message, () => document.getElementById('cmdHelp')?.focus());
   }
