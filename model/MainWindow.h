@@ -128,8 +128,11 @@ struct Edits {
     bool paneHasSelection = false;
 };
 
-// Where each control the user changes by hand stands in the edits.
+// Where each control the user changes by hand stands in the edits. "Unchecked" is the other
+// option of a pair: it is shown, but read through its partner.
 enum class EditKind { Text, Checked, Unchecked, Selection };
+inline constexpr std::array<std::string_view, 4> kEditNames = {"text", "checked", "unchecked",
+                                                               "selection"};
 struct EditOf {
     std::string_view control;
     EditKind kind;

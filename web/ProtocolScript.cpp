@@ -1,5 +1,6 @@
 // Writes the page's side of the protocol with its engine from the tables of Protocol.h and the
-// window's model: web/app/protocol.js, the names of the exports, calls, commands and gestures
+// window's model: web/app/protocol.js, the names of the exports, calls, commands, gestures and
+// edits
 // (`orvanel_protocol_js js`), and web/app/protocol.d.ts, every document as a type for the
 // script's checker with the names' declarations (`orvanel_protocol_js d.ts`). The build
 // compares the files with what this writes; scripts/protocol-js writes them again.
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     std::cout << p::ScriptNames("EXPORTS", p::kExports, declarations)
               << p::ScriptNames("CALLS", p::kCalls, declarations)
               << p::ScriptNames("COMMANDS", p::kCommands, declarations)
-              << p::ScriptNames("GESTURES", orvanel::window::kGestureNames, declarations);
+              << p::ScriptNames("GESTURES", orvanel::window::kGestureNames, declarations)
+              << p::ScriptNames("EDITS", orvanel::window::kEditNames, declarations);
     return 0;
 }

@@ -66,9 +66,8 @@ void AddUse(p::Control& control) {
         }
     }
     for (const window::EditOf& edit : window::kEdits) {
-        constexpr std::array<std::string_view, 4> kEditNames = {"text", "checked", "", "selection"};
         if (edit.control == control.name && edit.kind != window::EditKind::Unchecked) {
-            control.edit = std::string(kEditNames[static_cast<std::size_t>(edit.kind)]);
+            control.edit = std::string(window::kEditNames[static_cast<std::size_t>(edit.kind)]);
         }
     }
     for (const window::Wire& wire : window::kWiring) {

@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { Engine } from '../../web/app/engine.js';
-import { CALLS, GESTURES } from '../../web/app/protocol.js';
+import { CALLS, EDITS, GESTURES } from '../../web/app/protocol.js';
 import { testNeeding } from './needs.mjs';
 
 const RUNS = 300;
@@ -44,8 +44,8 @@ function RandomRun(page) {
   /** @type {Record<string, boolean>} */
   const checks = {};
   for (const c of page.controls) {
-    if (c.edit === 'text') texts[c.name] = '';
-    if (c.edit === 'checked') checks[c.name] = random() < 0.5;
+    if (c.edit === EDITS.text) texts[c.name] = '';
+    if (c.edit === EDITS.checked) checks[c.name] = random() < 0.5;
   }
   for (let i = 0; i < INPUTS; i++) {
     const control = pick(sending);
@@ -127,8 +127,8 @@ testNeeding('a field holds any text, and a malformed request is refused with its
   engine.start(START.format);
   const awkward = ['\x1F', '\x1E', '\0', '"\\', '\uD800', 'a\uDFFFb', '\uDBFF\uDFFF', 'π²', Array.from({ length: 32 }, (_, c) => String.fromCharCode(c)).join('')];
   for (const text of awkward) {
-    const texts = Object.fromEntries(page.controls.filter((c) => c.edit === 'text').map((c) => [c.name, text]));
-    const checks = Object.fromEntries(page.controls.filter((c) => c.edit === 'checked').map((c) => [c.name, false]));
+    const texts = Object.fromEntries(page.controls.filter((c) => c.edit === EDITS.text).map((c) => [c.name, text]));
+    const checks = Object.fromEntries(page.controls.filter((c) => c.edit === EDITS.checked).map((c) => [c.name, false]));
     const answer = engine.input({ control: 'cmdPlusMinus0', gesture: GESTURES.click, keyCode: 0, repeat: false, entry: -1 },
       { texts, checks, selection: false }, { deg2Rad: true, rad2Deg: true });
     assert.deepEqual(answer.controls.find((c) => c.control === 'txbDegrees')?.text, text);

@@ -15,7 +15,7 @@
 /** @typedef {import('./protocol.js').Message} Message */
 
 import { Pane } from './pane.js';
-import { COMMANDS, GESTURES } from './protocol.js';
+import { COMMANDS, EDITS, GESTURES } from './protocol.js';
 
 /** The browser's event for each gesture a control reports (the pane's selection is the document's). @type {Record<string, string>} */
 const DOM_EVENTS = { [GESTURES.click]: 'click', [GESTURES.choose]: 'change', [GESTURES.keyDown]: 'keydown',
@@ -249,9 +249,9 @@ export class MainPanel {
     /** @type {Edits} */
     const edits = { texts: {}, checks: {}, selection: false };
     for (const { name, edit } of this.page.controls) {
-      if (edit === 'text') edits.texts[name] = this.$(name).value;
-      else if (edit === 'checked') edits.checks[name] = this.$(name).checked;
-      else if (edit === 'selection') edits.selection = this.pane.hasSelection();
+      if (edit === EDITS.text) edits.texts[name] = this.$(name).value;
+      else if (edit === EDITS.checked) edits.checks[name] = this.$(name).checked;
+      else if (edit === EDITS.selection) edits.selection = this.pane.hasSelection();
     }
     return edits;
   }

@@ -34,3 +34,4 @@ export declare const EXPORTS: Readonly<{buffer: 'buffer', run: 'run', answer_siz
 export declare const CALLS: Readonly<{describe: 'describe', start: 'start', input: 'input', viewer: 'viewer', convertBegin: 'convertBegin', convertFeed: 'convertFeed', csvPreview: 'csvPreview'}>;
 export declare const COMMANDS: Readonly<{none: '', clearPane: 'clearPane', copyPane: 'copyPane', showHelp: 'showHelp', openPublisher: 'openPublisher', endProgram: 'endProgram'}>;
 export declare const GESTURES: Readonly<{click: 'click', choose: 'choose', selectionChange: 'selectionChange', enter: 'enter', keyDown: 'keyDown', keyUp: 'keyUp', leaveField: 'leaveField'}>;
+export declare const EDITS: Readonly<{text: 'text', checked: 'checked', unchecked: 'unchecked', selection: 'selection'}>;
