@@ -1,6 +1,6 @@
-// The page's engine built natively: requests and answers go through standard input and output,
-// each framed as "LENGTH:BYTES", so that the native engine and the WebAssembly one can be
-// compared byte for byte (identity.test.mjs).
+// The page's engine built natively: its JSON requests and answers go through standard input
+// and output, each framed as "LENGTH:BYTES", so that the native engine and the WebAssembly one
+// can be compared byte for byte (identity.test.mjs).
 #include "Exports.h"
 
 #include <cstdio>
