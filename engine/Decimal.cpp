@@ -189,29 +189,25 @@ bool Exceeds(const Decimal& d, std::uint64_t bound) {
            (head == whole && d.digits.find_first_not_of('0', whole.size()) != std::string::npos);
 }
 
-std::uint64_t RoundedUnits(const Decimal& d, std::uint32_t factor, std::uint32_t divisor,
-                           int decimals) {
+std::string RoundedUnitDigits(const Decimal& d, std::uint32_t factor, std::uint32_t divisor,
+                              int decimals) {
     // d * factor * 10^decimals = digits * factor * 10^shift.
     const int shift = d.exponent - static_cast<int>(d.digits.size()) + decimals;
     if (d.digits.empty() || shift < -static_cast<int>(d.digits.size()) - 11) {
-        return 0; // below a tenth, factor (under 10^10) and all
-    }
-    // The common case of a few digits, in 64 bits: at most 15 of them, times a factor below 5000.
-    if (d.digits.size() <= 15 && factor < 5000) {
-        std::uint64_t units = 0;
-        for (const char c : d.digits) {
-            units = units * 10 + static_cast<std::uint64_t>(c - '0');
-        }
-        if (const auto small = RoundedShifted(units * factor, divisor, shift)) {
-            return *small;
-        }
+        return "0"; // below a tenth, factor (under 10^10) and all
     }
     BigWhole units = BigWhole::Of(d.digits);
     units.multiply(factor);
     units.multiply(10, std::max(shift, 0));
     const std::uint32_t remainder = units.divide(divisor);
     if (shift >= 0) {
-        return RoundedQuotient(units.value(), remainder, divisor);
+        const std::uint64_t twice = 2 * static_cast<std::uint64_t>(remainder);
+        const std::string digits = units.digits();
+        const bool odd = (digits.back() - '0') % 2 == 1;
+        if (twice > divisor || (twice == divisor && odd)) {
+            units.add(BigWhole(1));
+        }
+        return units.digits();
     }
     // The quotient's digits below the point are rounded off by the rule of every decimal; a
     // remainder stands behind them as one more digit that is not zero.
@@ -221,11 +217,30 @@ std::uint64_t RoundedUnits(const Decimal& d, std::uint32_t factor, std::uint32_t
         quotient += '1';
     }
     const Decimal rounded = RoundedDecimal({quotient, whole}, whole); // to a whole number
+    if (rounded.digits.empty() || rounded.exponent <= 0) {
+        return "0";
+    }
+    std::string digits = rounded.digits.substr(0, static_cast<std::size_t>(rounded.exponent));
+    digits.append(static_cast<std::size_t>(rounded.exponent) - digits.size(), '0');
+    return digits;
+}
+
+std::uint64_t RoundedUnits(const Decimal& d, std::uint32_t factor, std::uint32_t divisor,
+                           int decimals) {
+    const int shift = d.exponent - static_cast<int>(d.digits.size()) + decimals;
+    // The common case of a few digits, in 64 bits: at most 15 of them, times a factor below 5000.
+    if (!d.digits.empty() && d.digits.size() <= 15 && factor < 5000) {
+        std::uint64_t units = 0;
+        for (const char c : d.digits) {
+            units = units * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+        if (const auto small = RoundedShifted(units * factor, divisor, shift)) {
+            return *small;
+        }
+    }
     std::uint64_t n = 0;
-    for (int i = 0; i < rounded.exponent; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        n = n * 10 +
-            static_cast<std::uint64_t>(at < rounded.digits.size() ? rounded.digits[at] - '0' : 0);
+    for (const char c : RoundedUnitDigits(d, factor, divisor, decimals)) {
+        n = n * 10 + static_cast<std::uint64_t>(c - '0');
     }
     return n;
 }

@@ -143,8 +143,12 @@ constexpr std::optional<std::uint64_t> RoundedShifted(std::uint64_t units, std::
     return RoundedQuotient(units / scale, units % scale, scale);
 }
 
-// d * factor / divisor * 10^decimals rounded half to even to a whole number, exactly. The
-// result must fit in 64 bits.
+// d * factor / divisor * 10^decimals rounded half to even to a whole number, exactly, as its
+// decimal digits ("0" for zero), of any size.
+std::string RoundedUnitDigits(const Decimal& d, std::uint32_t factor, std::uint32_t divisor,
+                              int decimals);
+
+// The same, for a result that fits in 64 bits.
 std::uint64_t RoundedUnits(const Decimal& d, std::uint32_t factor, std::uint32_t divisor,
                            int decimals);
 

@@ -21,6 +21,7 @@
 #include "MainLayout.h"
 #include "Rad2Deg.h"
 #include "StrProc.h"
+#include "Units.h"
 
 #include <gtest/gtest.h>
 
@@ -280,6 +281,34 @@ void CheckCommand(const Row& row, const std::string& where) {
     }
 }
 
+// An angle in a unit's exact conversion: "unit VALUE FROM TO DECIMALS WRAP", TO a unit or a
+// sexagesimal form (dms degmin dm hms), WRAP none 360 180; "none" where it cannot be converted.
+std::string UnitConversion(const Row& r) {
+    using namespace orvanel::units;
+    const std::string_view value = r[1];
+    const bool negative = value.starts_with('-');
+    const ScannedNumber number = ScanNumber(value.substr(negative ? 1 : 0), true);
+    const auto unit = [](std::string_view name) {
+        for (const UnitRow& row : kUnits) {
+            if (row.name == name) {
+                return row.unit;
+            }
+        }
+        throw std::invalid_argument("no unit " + std::string(name));
+    };
+    const Angle angle{DecimalOf(number), negative, unit(r[2])};
+    const int decimals = std::stoi(r[4]);
+    const Wrap wrap = r[5] == "360" ? Wrap::Full : r[5] == "180" ? Wrap::Half : Wrap::None;
+    const std::map<std::string, Sexagesimal> forms = {{"dms", Sexagesimal::Dms},
+                                                      {"degmin", Sexagesimal::DegMin},
+                                                      {"dm", Sexagesimal::Dm},
+                                                      {"hms", Sexagesimal::Hms}};
+    const std::optional<std::string> text =
+        forms.contains(r[3]) ? SexagesimalUnitText(angle, forms.at(r[3]), decimals, wrap)
+                             : UnitText(angle, unit(r[3]), decimals, wrap);
+    return text.value_or("none");
+}
+
 // What each pure rule gives for a row's arguments, as text.
 const std::map<std::string, std::function<std::string(const Row&)>> kRules = {
     {"read", [](const Row& r) { return Text(ReadLeadingNumber(r[1])); }},
@@ -301,6 +330,7 @@ const std::map<std::string, std::function<std::string(const Row&)>> kRules = {
     {"count", [](const Row& r) { return std::to_string(CountOccurrences(r[1], r[2])); }},
     {"replace", [](const Row& r) { return ReplaceNoCase(r[1], r[2], r[3]); }},
     {"echo", [](const Row& r) { return Echo(r[1]); }},
+    {"unit", UnitConversion},
     {"values", [](const Row& r) {
          const CliRun run =
              RunCli(std::regex_replace(r[1], std::regex(" "), "|") + "|--values|--|" + r[2], "");
@@ -339,7 +369,8 @@ TEST(Cli, RunsAsTheTablesSay) {
 
 INSTANTIATE_TEST_SUITE_P(Tables, Cases,
                          ::testing::Values("numbers.tsv", "text.tsv", "deg2rad.tsv", "rad2deg.tsv",
-                                           "adder.tsv", "sign.tsv", "badinput.tsv", "exact.tsv"),
+                                           "adder.tsv", "sign.tsv", "badinput.tsv", "exact.tsv",
+                                           "units.tsv"),
                          [](const auto& info) {
                              return info.param.substr(0, info.param.find('.'));
                          });
