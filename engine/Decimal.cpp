@@ -82,6 +82,55 @@ void BigWhole::add(const BigWhole& other) {
     }
 }
 
+void BigWhole::subtract(const BigWhole& other) {
+    std::int64_t borrow = 0;
+    for (std::size_t i = 0; i < m_limbs.size(); ++i) {
+        std::int64_t limb = std::int64_t{m_limbs[i]} - borrow -
+                            std::int64_t{i < other.m_limbs.size() ? other.m_limbs[i] : 0};
+        borrow = limb < 0 ? 1 : 0;
+        m_limbs[i] = static_cast<std::uint32_t>(limb + borrow * std::int64_t{kBase});
+    }
+    while (m_limbs.size() > 1 && m_limbs.back() == 0) {
+        m_limbs.pop_back();
+    }
+}
+
+BigWhole operator*(const BigWhole& a, const BigWhole& b) {
+    std::vector<std::uint64_t> sums(a.m_limbs.size() + b.m_limbs.size() + 1, 0);
+    for (std::size_t i = 0; i < a.m_limbs.size(); ++i) {
+        std::uint64_t carry = 0;
+        for (std::size_t j = 0; j < b.m_limbs.size(); ++j) {
+            const std::uint64_t cell =
+                sums[i + j] + std::uint64_t{a.m_limbs[i]} * b.m_limbs[j] + carry;
+            sums[i + j] = cell % BigWhole::kBase;
+            carry = cell / BigWhole::kBase;
+        }
+        for (std::size_t k = i + b.m_limbs.size(); carry > 0; ++k) {
+            const std::uint64_t cell = sums[k] + carry;
+            sums[k] = cell % BigWhole::kBase;
+            carry = cell / BigWhole::kBase;
+        }
+    }
+    BigWhole product;
+    product.m_limbs.assign(sums.begin(), sums.end());
+    while (product.m_limbs.size() > 1 && product.m_limbs.back() == 0) {
+        product.m_limbs.pop_back();
+    }
+    return product;
+}
+
+int Compare(const BigWhole& a, const BigWhole& b) {
+    if (a.m_limbs.size() != b.m_limbs.size()) {
+        return a.m_limbs.size() < b.m_limbs.size() ? -1 : 1;
+    }
+    for (std::size_t i = a.m_limbs.size(); i-- > 0;) {
+        if (a.m_limbs[i] != b.m_limbs[i]) {
+            return a.m_limbs[i] < b.m_limbs[i] ? -1 : 1;
+        }
+    }
+    return 0;
+}
+
 std::uint32_t BigWhole::divide(std::uint32_t divisor) {
     std::uint64_t remainder = 0;
     for (auto limb = m_limbs.rbegin(); limb != m_limbs.rend(); ++limb) {

@@ -36,6 +36,12 @@ class BigWhole {
     // Multiplies by `factor` `times` times.
     void multiply(std::uint32_t factor, int times = 1);
     void add(const BigWhole& other);
+    // Subtracts `other`, which is at most this number.
+    void subtract(const BigWhole& other);
+    friend BigWhole operator*(const BigWhole& a, const BigWhole& b);
+    // Below zero, zero or above zero as a is less than, equal to or more than b.
+    friend int Compare(const BigWhole& a, const BigWhole& b);
+    bool isZero() const { return m_limbs.size() == 1 && m_limbs[0] == 0; }
     // Divides by `divisor` (1 to 10^9) and returns the remainder.
     std::uint32_t divide(std::uint32_t divisor);
 

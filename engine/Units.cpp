@@ -1,22 +1,132 @@
 #include "Units.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <numeric>
 
 namespace orvanel::units {
 namespace {
 
-// How many of the target unit make one of the source: factor / divisor, in lowest terms.
-struct Ratio {
-    std::uint32_t factor, divisor;
+// `n` divided by 10^places, rounded down, or up where `up`.
+BigWhole Shifted(BigWhole n, int places, bool up = false) {
+    bool rest = false;
+    for (; places > 0; places -= 9) {
+        const int step = std::min(places, 9);
+        rest = n.divide(static_cast<std::uint32_t>(
+                   kWholePowersOfTen[static_cast<std::size_t>(step)])) != 0 ||
+               rest;
+    }
+    if (up && rest) {
+        n.add(BigWhole(1));
+    }
+    return n;
+}
+
+BigWhole PowerOfTenWhole(int n) {
+    BigWhole power(1);
+    power.multiply(10, n);
+    return power;
+}
+
+// A constant between lo / 10^digits and hi / 10^digits.
+struct Bounds {
+    BigWhole lo, hi;
+    int digits;
 };
 
-std::optional<Ratio> RatioOf(Unit from, std::uint32_t toPerTurn, bool toTimesPi) {
-    const UnitRow& source = RowOf(from);
-    if (source.timesPi != toTimesPi) {
-        return std::nullopt; // through π: not a rational ratio
+// atan(1/x) * weight * 10^scale, its terms added to `plus` and `minus` by their sign, each
+// truncated; returns how many there were.
+std::uint64_t AddArctangent(std::uint32_t x, std::uint32_t weight, int scale, BigWhole& plus,
+                            BigWhole& minus) {
+    BigWhole power = PowerOfTenWhole(scale);
+    power.divide(x);
+    std::uint64_t terms = 0;
+    for (std::uint32_t k = 0; !power.isZero(); ++k, ++terms) {
+        BigWhole term = power;
+        term.divide(2 * k + 1);
+        term.multiply(weight);
+        (k % 2 == 0 ? plus : minus).add(term);
+        power.divide(x * x);
     }
+    return terms;
+}
+
+// π by Machin's formula, 16 atan(1/5) - 4 atan(1/239), with twelve guard digits. Each term is
+// truncated, and each truncation of the powers carries into the next: a term is less than 3
+// units below its value, times its weight of at most 16, which the bounds allow for.
+Bounds PiBounds(int digits) {
+    constexpr int kGuard = 12;
+    const int scale = digits + kGuard;
+    BigWhole plus, minus;
+    const std::uint64_t terms =
+        AddArctangent(5, 16, scale, plus, minus) + AddArctangent(239, 4, scale, minus, plus);
+    plus.subtract(minus);
+    const BigWhole error(64 * (terms + 1));
+    BigWhole lo = plus;
+    lo.subtract(error);
+    BigWhole hi = plus;
+    hi.add(error);
+    return {Shifted(lo, kGuard), Shifted(hi, kGuard, true), digits};
+}
+
+// 1/π by Newton's iteration y = y (2 - π y), from nine digits, each step doubling them; the
+// bounds are then proved with π's: π_hi * lo is at most 1 and π_lo * hi at least 1.
+Bounds InversePiBounds(int digits) {
+    const Bounds pi = PiBounds(digits);
+    const BigWhole one = PowerOfTenWhole(2 * digits);
+    BigWhole y(318309886);
+    y = digits >= 9 ? y * PowerOfTenWhole(digits - 9) : Shifted(y, 9 - digits);
+    for (int known = 8; known < 2 * digits + 16; known *= 2) {
+        BigWhole step = one;
+        step.add(one);
+        step.subtract(pi.hi * y);
+        y = Shifted(y * step, 2 * digits);
+    }
+    for (std::uint64_t margin = 8;; margin *= 16) { // y has 40 digits at least
+        BigWhole lo = y;
+        lo.subtract(BigWhole(margin));
+        BigWhole hi = y;
+        hi.add(BigWhole(margin));
+        if (Compare(pi.hi * lo, one) <= 0 && Compare(pi.lo * hi, one) >= 0) {
+            return {lo, hi, digits};
+        }
+    }
+}
+
+// d * m, exactly.
+Decimal Scaled(const Decimal& d, const BigWhole& m) {
+    std::string digits = (BigWhole::Of(d.digits) * m).digits();
+    const int exponent =
+        d.exponent - static_cast<int>(d.digits.size()) + static_cast<int>(digits.size());
+    return {std::move(digits), exponent};
+}
+
+// The count of 10^-decimals of the target unit that `angle` makes, rounded half to even. Between
+// the radian's family and the others the result is the real value correctly rounded: with π (or
+// 1/π) to enough digits that both its bounds round alike, doubled until they do.
+std::optional<std::string> CountOf(const Angle& angle, std::uint32_t toPerTurn, bool toTimesPi,
+                                   int decimals) {
+    const UnitRow& source = RowOf(angle.unit);
     const std::uint32_t common = std::gcd(toPerTurn, source.perTurn);
-    return Ratio{toPerTurn / common, source.perTurn / common};
+    const std::uint32_t factor = toPerTurn / common;
+    const std::uint32_t divisor = source.perTurn / common;
+    const Decimal& magnitude = angle.magnitude;
+    if (source.timesPi == toTimesPi || magnitude.digits.empty()) {
+        return RoundedUnitDigits(magnitude, factor, divisor, decimals);
+    }
+    constexpr int kMostDigits = 1 << 16;
+    int digits = static_cast<int>(magnitude.digits.size()) + std::abs(magnitude.exponent) +
+                 std::max(decimals, 0) + 40;
+    for (; digits <= kMostDigits; digits *= 2) {
+        const Bounds bounds = toTimesPi ? PiBounds(digits) : InversePiBounds(digits);
+        std::string lo = RoundedUnitDigits(Scaled(magnitude, bounds.lo), factor, divisor,
+                                           decimals - bounds.digits);
+        if (lo == RoundedUnitDigits(Scaled(magnitude, bounds.hi), factor, divisor,
+                                    decimals - bounds.digits)) {
+            return lo;
+        }
+    }
+    return std::nullopt;
 }
 
 // A rounded whole count of 10^-decimals of a unit, with its sign.
@@ -67,12 +177,14 @@ std::string TwoDigits(std::uint32_t n) {
 std::optional<std::string> UnitText(const Angle& angle, Unit to, int decimals, Wrap wrap,
                                     char point) {
     const UnitRow& target = RowOf(to);
-    const auto ratio = RatioOf(angle.unit, target.perTurn, target.timesPi);
-    if (!ratio || (target.timesPi && wrap != Wrap::None)) {
+    if (target.timesPi && wrap != Wrap::None) {
         return std::nullopt;
     }
-    Count count{RoundedUnitDigits(angle.magnitude, ratio->factor, ratio->divisor, decimals),
-                angle.negative};
+    const auto digits = CountOf(angle, target.perTurn, target.timesPi, decimals);
+    if (!digits) {
+        return std::nullopt;
+    }
+    Count count{*digits, angle.negative};
     Wrapped(count, target.perTurn, decimals, wrap);
     return Signed(count, FixedPoint(count.digits, decimals, point));
 }
@@ -83,12 +195,11 @@ std::optional<std::string> SexagesimalUnitText(const Angle& angle, Sexagesimal f
     decimals = form == Sexagesimal::Dm ? 0 : decimals;
     // The last part's count to the turn: seconds of arc or of time, or minutes of arc.
     const std::uint32_t perTurn = form == Sexagesimal::Hms ? 86400 : seconds ? 1296000 : 21600;
-    const auto ratio = RatioOf(angle.unit, perTurn, false);
-    if (!ratio) {
+    const auto digits = CountOf(angle, perTurn, false, decimals);
+    if (!digits) {
         return std::nullopt;
     }
-    Count count{RoundedUnitDigits(angle.magnitude, ratio->factor, ratio->divisor, decimals),
-                angle.negative};
+    Count count{*digits, angle.negative};
     Wrapped(count, perTurn, decimals, wrap);
     // The last part with its decimals, then the whole parts above it by sixty.
     const std::string last = FixedPoint(count.digits, decimals, point);
