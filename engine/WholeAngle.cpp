@@ -299,6 +299,8 @@ std::string_view ProblemText(AngleProblem problem) {
         return "Minutes out of range";
     case AngleProblem::SecondsOutOfRange:
         return "Seconds out of range";
+    case AngleProblem::NotAPackedAngle:
+        return "Not a packed angle";
     }
     return "";
 }

@@ -21,6 +21,7 @@ enum class AngleProblem {
     DegreesOutOfRange,
     MinutesOutOfRange,
     SecondsOutOfRange,
+    NotAPackedAngle, // "45.3x" read as D.MMSS, "12.5" as DDMM.mmm
 };
 
 // The reason as the command line says it: "Two hemispheres", "Minutes out of range"...

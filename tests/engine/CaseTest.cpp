@@ -19,6 +19,7 @@
 #include "Cli.h"
 #include "Echo.h"
 #include "MainLayout.h"
+#include "Packed.h"
 #include "Rad2Deg.h"
 #include "StrProc.h"
 #include "Units.h"
@@ -309,6 +310,20 @@ std::string UnitConversion(const Row& r) {
     return text.value_or("none");
 }
 
+// A packed notation read: "packed TEXT NOTATION DECIMALS", what it is in degrees, minutes and
+// seconds with that many decimals, or the reason it is refused.
+std::string PackedReading(const Row& r) {
+    using namespace orvanel::units;
+    const Packing packing = r[2] == "nmea"      ? Packing::Nmea
+                            : r[2] == "compact" ? Packing::Compact
+                                                : Packing::Packed;
+    const PackedAngle read = ReadPacked(r[1], packing);
+    if (!read) {
+        return std::string(ProblemText(read.problem));
+    }
+    return *SexagesimalUnitText(read.angle, Sexagesimal::Dms, std::stoi(r[3]), Wrap::None);
+}
+
 // What each pure rule gives for a row's arguments, as text.
 const std::map<std::string, std::function<std::string(const Row&)>> kRules = {
     {"read", [](const Row& r) { return Text(ReadLeadingNumber(r[1])); }},
@@ -331,6 +346,7 @@ const std::map<std::string, std::function<std::string(const Row&)>> kRules = {
     {"replace", [](const Row& r) { return ReplaceNoCase(r[1], r[2], r[3]); }},
     {"echo", [](const Row& r) { return Echo(r[1]); }},
     {"unit", UnitConversion},
+    {"packed", PackedReading},
     {"values", [](const Row& r) {
          const CliRun run =
              RunCli(std::regex_replace(r[1], std::regex(" "), "|") + "|--values|--|" + r[2], "");
