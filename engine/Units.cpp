@@ -74,8 +74,8 @@ Bounds PiBounds(int digits) {
 Bounds InversePiBounds(int digits) {
     const Bounds pi = PiBounds(digits);
     const BigWhole one = PowerOfTenWhole(2 * digits);
-    BigWhole y(318309886);
-    y = digits >= 9 ? y * PowerOfTenWhole(digits - 9) : Shifted(y, 9 - digits);
+    const BigWhole y0(318309886); // CountOf asks for 40 digits at least
+    BigWhole y = y0 * PowerOfTenWhole(digits - 9);
     for (int known = 8; known < 2 * digits + 16; known *= 2) {
         BigWhole step = one;
         step.add(one);
