@@ -239,7 +239,8 @@ class MainWindow {
         return reply;
     }
 
-    // The user's input, after the edits made by hand since the last one.
+    // The user's input, after the edits made by hand since the last one. An input that sends no
+    // event (a key that is not Enter's release, a field left) changes nothing the view shows.
     Reply handle(const Input& input, const Edits& edits, const Focusable& focusable) {
         take(edits);
         const std::optional<Event> event = eventOf(input);

@@ -198,6 +198,9 @@ void frmMain::lblCopyright_Click() {
 
 void frmMain::handle(const window::Input& input) {
     const window::Reply reply = m_window.handle(input, edits(), focusable());
+    if (!reply.event) {
+        return; // a key that converts nothing: the controls already show it all
+    }
     showState(reply.listChosen);
     carryOut(reply);
 }

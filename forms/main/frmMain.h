@@ -16,6 +16,7 @@
 #include "MainWindow.h"
 #include "Platform.h"
 
+#include <QMetaMethod>
 #include <QString>
 #include <QWidget>
 
@@ -111,8 +112,12 @@ class frmMain : public QWidget {
     void nameForAssistiveTechnology();
     void wireEvents();
     void wire(const window::Wire& wire);
-    void call(const QByteArray& handler, std::string_view control);
-    void call(const QByteArray& handler, int keyCode, Qt::KeyboardModifiers shift);
+    struct Handler {
+        QMetaMethod method;
+        int index = -1; // a control array's member, -1 for a control of its own
+    };
+    Handler handler(std::string_view control, const char* event, const char* parameters = "") const;
+    void call(const Handler& handler);
 
     // Hands the model an input with the controls' edits, shows its state and carries out its
     // reply.

@@ -190,65 +190,69 @@ void frmMain::wireEvents() {
 void frmMain::wire(const window::Wire& wire) {
     const std::string_view name = wire.control;
     QWidget* widget = control<QWidget>(name);
-    const auto handler = [name](const char* event) {
-        const std::size_t array = name.find_last_not_of("0123456789") + 1;
-        return QByteArray(name.data(), static_cast<qsizetype>(array)) + '_' + event;
-    };
     switch (wire.gesture) {
     case window::Gesture::Click:
         if (auto* link = qobject_cast<LinkLabel*>(widget)) {
             connect(link, &LinkLabel::activated, this,
-                    [this, name, h = handler("Click")] { call(h, name); });
+                    [this, h = handler(name, "Click")] { call(h); });
         } else {
             connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
-                    [this, name, h = handler("Click")] { call(h, name); });
+                    [this, h = handler(name, "Click")] { call(h); });
         }
         break;
     case window::Gesture::Choose:
         connect(static_cast<PrecisionList*>(widget), &PrecisionList::chosen, this,
-                [this, name, h = handler("Click")] { call(h, name); });
+                [this, h = handler(name, "Click")] { call(h); });
         break;
     case window::Gesture::SelectionChange:
         connect(static_cast<QPlainTextEdit*>(widget), &QPlainTextEdit::selectionChanged, this,
-                [this, name, h = handler("SelectionChange")] { call(h, name); });
+                [this, h = handler(name, "SelectionChange")] { call(h); });
         break;
     case window::Gesture::Enter:
     case window::Gesture::KeyDown:
     case window::Gesture::KeyUp:
     case window::Gesture::LeaveField: {
         auto* field = static_cast<EntryField*>(widget);
+        constexpr const char* kKey = "int,Qt::KeyboardModifiers";
         connect(field, &EntryField::keyDown, this,
-                [this, h = handler("KeyDown")](int code, Qt::KeyboardModifiers shift) {
-                    call(h, code, shift);
+                [this, h = handler(name, "KeyDown", kKey)](int code, Qt::KeyboardModifiers shift) {
+                    h.method.invoke(this, Qt::DirectConnection, Q_ARG(int, code),
+                                    Q_ARG(Qt::KeyboardModifiers, shift));
                 });
         connect(field, &EntryField::keyUp, this,
-                [this, h = handler("KeyUp")](int code, Qt::KeyboardModifiers shift) {
-                    call(h, code, shift);
+                [this, h = handler(name, "KeyUp", kKey)](int code, Qt::KeyboardModifiers shift) {
+                    h.method.invoke(this, Qt::DirectConnection, Q_ARG(int, code),
+                                    Q_ARG(Qt::KeyboardModifiers, shift));
                 });
         connect(field, &EntryField::left, this,
-                [this, name, h = handler("LostFocus")] { call(h, name); });
+                [this, h = handler(name, "LostFocus")] { call(h); });
         break;
     }
     }
 }
 
-// A handler that is missing is a fault of the program, found at its first event.
-void frmMain::call(const QByteArray& handler, std::string_view control) {
+// The handler of `event` for `control`, found once as the window is wired: "cmdDeg2Rad_Click()",
+// or for a member of a control array "cmdPlusMinus_Click(int)" with its index. A handler that is
+// missing is a fault of the program, found at start-up.
+frmMain::Handler frmMain::handler(std::string_view control, const char* event,
+                                  const char* parameters) const {
     const std::size_t array = control.find_last_not_of("0123456789") + 1;
-    const bool called =
-        array == control.size()
-            ? QMetaObject::invokeMethod(this, handler.constData(), Qt::DirectConnection)
-            : QMetaObject::invokeMethod(this, handler.constData(), Qt::DirectConnection,
-                                        Q_ARG(int, std::stoi(std::string(control.substr(array)))));
-    if (!called) {
-        qFatal("frmMain has no handler %s", handler.constData());
+    const bool member = array < control.size();
+    const QByteArray signature = QByteArray(control.data(), static_cast<qsizetype>(array)) + '_' +
+                                 event + '(' + (member ? "int" : parameters) + ')';
+    const int at = metaObject()->indexOfSlot(signature.constData());
+    if (at < 0) {
+        qFatal("frmMain has no handler %s", signature.constData());
     }
+    return {metaObject()->method(at),
+            member ? std::stoi(std::string(control.substr(array))) : -1};
 }
 
-void frmMain::call(const QByteArray& handler, int keyCode, Qt::KeyboardModifiers shift) {
-    if (!QMetaObject::invokeMethod(this, handler.constData(), Qt::DirectConnection,
-                                   Q_ARG(int, keyCode), Q_ARG(Qt::KeyboardModifiers, shift))) {
-        qFatal("frmMain has no handler %s", handler.constData());
+void frmMain::call(const Handler& handler) {
+    if (handler.index < 0) {
+        handler.method.invoke(this, Qt::DirectConnection);
+    } else {
+        handler.method.invoke(this, Qt::DirectConnection, Q_ARG(int, handler.index));
     }
 }
 
