@@ -251,9 +251,7 @@ std::string RoundedUnitDigits(const Decimal& d, std::uint32_t factor, std::uint3
     const std::uint32_t remainder = units.divide(divisor);
     if (shift >= 0) {
         const std::uint64_t twice = 2 * static_cast<std::uint64_t>(remainder);
-        const std::string digits = units.digits();
-        const bool odd = (digits.back() - '0') % 2 == 1;
-        if (twice > divisor || (twice == divisor && odd)) {
+        if (twice > divisor || (twice == divisor && units.isOdd())) {
             units.add(BigWhole(1));
         }
         return units.digits();

@@ -42,6 +42,7 @@ class BigWhole {
     // Below zero, zero or above zero as a is less than, equal to or more than b.
     friend int Compare(const BigWhole& a, const BigWhole& b);
     bool isZero() const { return m_limbs.size() == 1 && m_limbs[0] == 0; }
+    bool isOdd() const { return m_limbs[0] % 2 == 1; } // the base is even
     // Divides by `divisor` (1 to 10^9) and returns the remainder.
     std::uint32_t divide(std::uint32_t divisor);
 

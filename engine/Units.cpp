@@ -28,11 +28,7 @@ BigWhole PowerOfTenWhole(int n) {
     return power;
 }
 
-// A constant between lo / 10^digits and hi / 10^digits.
-struct Bounds {
-    BigWhole lo, hi;
-    int digits;
-};
+using Bounds = ConstantBounds;
 
 // atan(1/x) * weight * 10^scale, its terms added to `plus` and `minus` by their sign, each
 // truncated; returns how many there were.
@@ -74,7 +70,7 @@ Bounds PiBounds(int digits) {
 Bounds InversePiBounds(int digits) {
     const Bounds pi = PiBounds(digits);
     const BigWhole one = PowerOfTenWhole(2 * digits);
-    const BigWhole y0(318309886); // CountOf asks for 40 digits at least
+    const BigWhole y0(318309886); // count() asks for 40 digits at least
     BigWhole y = y0 * PowerOfTenWhole(digits - 9);
     for (int known = 8; known < 2 * digits + 16; known *= 2) {
         BigWhole step = one;
@@ -101,32 +97,10 @@ Decimal Scaled(const Decimal& d, const BigWhole& m) {
     return {std::move(digits), exponent};
 }
 
-// The count of 10^-decimals of the target unit that `angle` makes, rounded half to even. Between
-// the radian's family and the others the result is the real value correctly rounded: with π (or
-// 1/π) to enough digits that both its bounds round alike, doubled until they do.
-std::optional<std::string> CountOf(const Angle& angle, std::uint32_t toPerTurn, bool toTimesPi,
-                                   int decimals) {
-    const UnitRow& source = RowOf(angle.unit);
-    const std::uint32_t common = std::gcd(toPerTurn, source.perTurn);
-    const std::uint32_t factor = toPerTurn / common;
-    const std::uint32_t divisor = source.perTurn / common;
-    const Decimal& magnitude = angle.magnitude;
-    if (source.timesPi == toTimesPi || magnitude.digits.empty()) {
-        return RoundedUnitDigits(magnitude, factor, divisor, decimals);
-    }
-    constexpr int kMostDigits = 1 << 16;
-    int digits = static_cast<int>(magnitude.digits.size()) + std::abs(magnitude.exponent) +
-                 std::max(decimals, 0) + 40;
-    for (; digits <= kMostDigits; digits *= 2) {
-        const Bounds bounds = toTimesPi ? PiBounds(digits) : InversePiBounds(digits);
-        std::string lo = RoundedUnitDigits(Scaled(magnitude, bounds.lo), factor, divisor,
-                                           decimals - bounds.digits);
-        if (lo == RoundedUnitDigits(Scaled(magnitude, bounds.hi), factor, divisor,
-                                    decimals - bounds.digits)) {
-            return lo;
-        }
-    }
-    return std::nullopt;
+// Bounds to fewer digits: the lower rounded down, the upper up.
+Bounds Narrowed(const Bounds& bounds, int digits) {
+    return {Shifted(bounds.lo, bounds.digits - digits),
+            Shifted(bounds.hi, bounds.digits - digits, true), digits};
 }
 
 // A rounded whole count of 10^-decimals of a unit, with its sign.
@@ -174,13 +148,49 @@ std::string TwoDigits(std::uint32_t n) {
 
 } // namespace
 
-std::optional<std::string> UnitText(const Angle& angle, Unit to, int decimals, Wrap wrap,
-                                    char point) {
+// The count of 10^-decimals of the target unit that `angle` makes, rounded half to even. Between
+// the radian's family and the others the result is the real value correctly rounded: with π (or
+// 1/π) to enough digits that both its bounds round alike, doubled until they do.
+std::optional<std::string> Converter::count(const Angle& angle, std::uint32_t toPerTurn,
+                                            bool toTimesPi, int decimals) {
+    const UnitRow& source = RowOf(angle.unit);
+    const std::uint32_t common = std::gcd(toPerTurn, source.perTurn);
+    const std::uint32_t factor = toPerTurn / common;
+    const std::uint32_t divisor = source.perTurn / common;
+    const Decimal& magnitude = angle.magnitude;
+    if (source.timesPi == toTimesPi || magnitude.digits.empty()) {
+        return RoundedUnitDigits(magnitude, factor, divisor, decimals);
+    }
+    constexpr int kMostDigits = 1 << 16;
+    int digits = static_cast<int>(magnitude.digits.size()) + std::abs(magnitude.exponent) +
+                 std::max(decimals, 0) + 40;
+    for (; digits <= kMostDigits; digits *= 2) {
+        const Bounds bounds = constant(!toTimesPi, digits);
+        std::string lo = RoundedUnitDigits(Scaled(magnitude, bounds.lo), factor, divisor,
+                                           decimals - bounds.digits);
+        if (lo == RoundedUnitDigits(Scaled(magnitude, bounds.hi), factor, divisor,
+                                    decimals - bounds.digits)) {
+            return lo;
+        }
+    }
+    return std::nullopt;
+}
+
+Bounds Converter::constant(bool inverse, int digits) {
+    Bounds& kept = inverse ? m_inversePi : m_pi;
+    if (kept.digits < digits) {
+        kept = inverse ? InversePiBounds(digits) : PiBounds(digits);
+    }
+    return kept.digits == digits ? kept : Narrowed(kept, digits);
+}
+
+std::optional<std::string> Converter::text(const Angle& angle, Unit to, int decimals, Wrap wrap,
+                                           char point) {
     const UnitRow& target = RowOf(to);
     if (target.timesPi && wrap != Wrap::None) {
         return std::nullopt;
     }
-    const auto digits = CountOf(angle, target.perTurn, target.timesPi, decimals);
+    const auto digits = count(angle, target.perTurn, target.timesPi, decimals);
     if (!digits) {
         return std::nullopt;
     }
@@ -189,13 +199,13 @@ std::optional<std::string> UnitText(const Angle& angle, Unit to, int decimals, W
     return Signed(count, FixedPoint(count.digits, decimals, point));
 }
 
-std::optional<std::string> SexagesimalUnitText(const Angle& angle, Sexagesimal form, int decimals,
-                                               Wrap wrap, char point) {
+std::optional<std::string> Converter::sexagesimal(const Angle& angle, Sexagesimal form,
+                                                  int decimals, Wrap wrap, char point) {
     const bool seconds = form == Sexagesimal::Dms || form == Sexagesimal::Hms;
     decimals = form == Sexagesimal::Dm ? 0 : decimals;
     // The last part's count to the turn: seconds of arc or of time, or minutes of arc.
     const std::uint32_t perTurn = form == Sexagesimal::Hms ? 86400 : seconds ? 1296000 : 21600;
-    const auto digits = CountOf(angle, perTurn, false, decimals);
+    const auto digits = count(angle, perTurn, false, decimals);
     if (!digits) {
         return std::nullopt;
     }

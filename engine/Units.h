@@ -63,13 +63,6 @@ struct Angle {
     Unit unit = Unit::Degree;
 };
 
-// `angle` in `to` with `decimals` decimals and `point` for the decimal point: "50.000000",
-// "-0.125". The range of `wrap` applies to the value as rounded, so the text is always inside
-// it; a result that rounds to zero has no minus. Nothing where one of the units is of the
-// radian's family and the other is not.
-std::optional<std::string> UnitText(const Angle& angle, Unit to, int decimals, Wrap wrap,
-                                    char point = '.');
-
 enum class Sexagesimal {
     Dms,    // 45°30'15.00": `decimals` for the seconds
     DegMin, // 45°30.2500': `decimals` for the minutes
@@ -77,9 +70,35 @@ enum class Sexagesimal {
     Hms,    // 12h30m15.00s, of hours, minutes and seconds in two digits: 3h02m01.00s
 };
 
-// `angle` in degrees, minutes and seconds (hours for Hms), the last part rounded on the exact
-// value and carried, so that no 60 is ever shown. As UnitText otherwise.
-std::optional<std::string> SexagesimalUnitText(const Angle& angle, Sexagesimal form, int decimals,
-                                               Wrap wrap, char point = '.');
+// A constant between lo / 10^digits and hi / 10^digits.
+struct ConstantBounds {
+    BigWhole lo, hi;
+    int digits = 0;
+};
+
+// Converts angles between units. Between the radian's family and the others it needs π (or
+// 1/π) to enough digits for each angle, which it keeps to the most digits asked for so far: a
+// file of angles works them out once, not once a line.
+class Converter {
+  public:
+    // `angle` in `to` with `decimals` decimals and `point` for the decimal point: "50.000000",
+    // "-0.125". The range of `wrap` applies to the value as rounded, so the text is always
+    // inside it; a result that rounds to zero has no minus. Nothing for a wrap of the radian's
+    // family, which is judged on the exact value.
+    std::optional<std::string> text(const Angle& angle, Unit to, int decimals, Wrap wrap,
+                                    char point = '.');
+
+    // `angle` in degrees, minutes and seconds (hours for Hms), the last part rounded on the
+    // exact value and carried, so that no 60 is ever shown. As text() otherwise.
+    std::optional<std::string> sexagesimal(const Angle& angle, Sexagesimal form, int decimals,
+                                           Wrap wrap, char point = '.');
+
+  private:
+    std::optional<std::string> count(const Angle& angle, std::uint32_t toPerTurn, bool toTimesPi,
+                                     int decimals);
+    ConstantBounds constant(bool inverse, int digits);
+
+    ConstantBounds m_pi, m_inversePi;
+};
 
 } // namespace orvanel::units

@@ -244,8 +244,7 @@ frmMain::Handler frmMain::handler(std::string_view control, const char* event,
     if (at < 0) {
         qFatal("frmMain has no handler %s", signature.constData());
     }
-    return {metaObject()->method(at),
-            member ? std::stoi(std::string(control.substr(array))) : -1};
+    return {metaObject()->method(at), member ? std::stoi(std::string(control.substr(array))) : -1};
 }
 
 void frmMain::call(const Handler& handler) {

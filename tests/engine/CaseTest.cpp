@@ -304,9 +304,10 @@ std::string UnitConversion(const Row& r) {
                                                       {"degmin", Sexagesimal::DegMin},
                                                       {"dm", Sexagesimal::Dm},
                                                       {"hms", Sexagesimal::Hms}};
+    static Converter converter; // π kept from row to row, as a run keeps it from line to line
     const std::optional<std::string> text =
-        forms.contains(r[3]) ? SexagesimalUnitText(angle, forms.at(r[3]), decimals, wrap)
-                             : UnitText(angle, unit(r[3]), decimals, wrap);
+        forms.contains(r[3]) ? converter.sexagesimal(angle, forms.at(r[3]), decimals, wrap)
+                             : converter.text(angle, unit(r[3]), decimals, wrap);
     return text.value_or("none");
 }
 
@@ -321,7 +322,7 @@ std::string PackedReading(const Row& r) {
     if (!read) {
         return std::string(ProblemText(read.problem));
     }
-    return *SexagesimalUnitText(read.angle, Sexagesimal::Dms, std::stoi(r[3]), Wrap::None);
+    return *Converter().sexagesimal(read.angle, Sexagesimal::Dms, std::stoi(r[3]), Wrap::None);
 }
 
 // What each pure rule gives for a row's arguments, as text.
