@@ -29,9 +29,23 @@ namespace orvanel::protocol {
 inline constexpr std::array<std::string_view, 6> kExports = {"buffer", "run",    "answer_size",
                                                              "piece",  "output", "output_size"};
 
-// What a request asks for, its key "call".
+// What a request asks for, its key "call", in the order of Call.
+enum class Call { Describe, Start, Input, Viewer, ConvertBegin, ConvertFeed, CsvPreview };
 inline constexpr std::array<std::string_view, 7> kCalls = {
     "describe", "start", "input", "viewer", "convertBegin", "convertFeed", "csvPreview"};
+static_assert(kCalls.size() == static_cast<std::size_t>(Call::CsvPreview) + 1);
+
+// The viewer's events, its request's key "event", in the order of ViewerEvent.
+enum class ViewerEvent { Load, Show, Read, Unload };
+inline constexpr std::array<std::string_view, 4> kViewerEvents = {"load", "show", "read", "unload"};
+static_assert(kViewerEvents.size() == static_cast<std::size_t>(ViewerEvent::Unload) + 1);
+
+// The entry of `names` that is `name`, as the enum E of the same order; nothing for none.
+template <typename E, std::size_t N>
+std::optional<E> Named(const std::array<std::string_view, N>& names, std::string_view name) {
+    const auto at = std::find(names.begin(), names.end(), name);
+    return at == names.end() ? std::nullopt : std::optional(static_cast<E>(at - names.begin()));
+}
 
 // The commands a window answer gives, by name; "" for none.
 inline constexpr std::array<std::string_view, 6> kCommands = {

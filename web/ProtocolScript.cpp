@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     }
     std::cout << p::ScriptNames("EXPORTS", p::kExports, declarations)
               << p::ScriptNames("CALLS", p::kCalls, declarations)
+              << p::ScriptNames("VIEWER_EVENTS", p::kViewerEvents, declarations)
               << p::ScriptNames("COMMANDS", p::kCommands, declarations)
               << p::ScriptNames("GESTURES", orvanel::window::kGestureNames, declarations)
               << p::ScriptNames("EDITS", orvanel::window::kEditNames, declarations);

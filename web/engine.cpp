@@ -229,29 +229,26 @@ std::string ReadEdits(const p::Edits& given, window::Edits& edits) {
     return {};
 }
 
-template <typename Request> std::string Parsed(const json::Value& document, Request& request) {
-    return p::Read(document, request, "the request");
+// The answer to a request of type Request, read from `document`; or why it is not one.
+template <typename Request, typename Answer>
+std::string Answered(const json::Value& document, Answer&& answer) {
+    Request request;
+    const std::string wrong = p::Read(document, request, "the request");
+    return wrong.empty() ? answer(request) : Error(wrong);
 }
 
-std::string Window(Page& page, const json::Value& document, std::string_view call) {
-    if (call == "start") {
-        p::StartRequest request;
-        if (std::string wrong = Parsed(document, request); !wrong.empty()) {
-            return Error(wrong);
-        }
-        NumberFormat format;
-        format.decimalSeparator = request.format.decimal;
-        format.groupSeparator = request.format.group;
-        format.negativeSign = request.format.minus;
-        window::MainWindow& w = page.window.emplace(format);
-        return WindowAnswer(w, w.start());
-    }
-    p::InputRequest request;
+std::string Start(Page& page, const p::StartRequest& request) {
+    NumberFormat format;
+    format.decimalSeparator = request.format.decimal;
+    format.groupSeparator = request.format.group;
+    format.negativeSign = request.format.minus;
+    window::MainWindow& w = page.window.emplace(format);
+    return WindowAnswer(w, w.start());
+}
+
+std::string Handle(Page& page, const p::InputRequest& request) {
     window::Input input;
     window::Edits edits;
-    if (std::string wrong = Parsed(document, request); !wrong.empty()) {
-        return Error(wrong);
-    }
     if (!page.window) {
         return Error("an input before start");
     }
@@ -262,30 +259,22 @@ std::string Window(Page& page, const json::Value& document, std::string_view cal
         return Error(wrong);
     }
     const window::Focusable focusable{request.focusable.deg2Rad, request.focusable.rad2Deg};
-    const window::Reply reply = page.window->handle(input, edits, focusable);
-    return WindowAnswer(*page.window, reply);
+    return WindowAnswer(*page.window, page.window->handle(input, edits, focusable));
 }
 
-std::string Viewer(Page& page, const json::Value& document) {
-    p::ViewerRequest request;
-    if (std::string wrong = Parsed(document, request); !wrong.empty()) {
-        return Error(wrong);
-    }
-    if (request.event == "load") {
+std::string Viewer(Page& page, const p::ViewerRequest& request) {
+    const auto event = p::Named<p::ViewerEvent>(p::kViewerEvents, request.event);
+    if (event == p::ViewerEvent::Load) {
         page.viewer.emplace(request.readAgain.value_or(false)
                                 ? viewer::AfterFailedRead::ReadAgain
                                 : viewer::AfterFailedRead::CountAsDisplayed);
-        return p::Written(p::ViewerAnswer{});
-    }
-    if (!page.viewer) {
+    } else if (!page.viewer) {
         return Error("a viewer event before load");
-    }
-    if (request.event == "show") {
+    } else if (event == p::ViewerEvent::Show) {
         return p::Written(p::ViewerAnswer{page.viewer->showReads()});
-    }
-    if (request.event == "read" && request.read) {
+    } else if (event == p::ViewerEvent::Read && request.read) {
         page.viewer->readDone(*request.read);
-    } else if (request.event == "unload") {
+    } else if (event == p::ViewerEvent::Unload) {
         page.viewer->unload();
     } else {
         return Error("unknown viewer event " + p::Named(request.event));
@@ -305,34 +294,29 @@ std::string Run(Page& page, std::string_view bytes, std::string_view piece) {
     if (call == nullptr) {
         return Error("the request has no call");
     }
-    const std::string_view name = call->text;
-    if (name == "describe") {
-        p::CallRequest request;
-        const std::string wrong = Parsed(document, request);
-        return wrong.empty() ? PageDescription() : Error(wrong);
+    const auto named = p::Named<p::Call>(p::kCalls, call->text);
+    if (!named) {
+        return Error("unknown call " + p::Named(call->text));
     }
-    if (name == "start" || name == "input") {
-        return Window(page, document, name);
+    switch (*named) {
+    case p::Call::Describe:
+        return Answered<p::CallRequest>(document, [](const auto&) { return PageDescription(); });
+    case p::Call::Start:
+        return Answered<p::StartRequest>(document, [&](const auto& r) { return Start(page, r); });
+    case p::Call::Input:
+        return Answered<p::InputRequest>(document, [&](const auto& r) { return Handle(page, r); });
+    case p::Call::Viewer:
+        return Answered<p::ViewerRequest>(document, [&](const auto& r) { return Viewer(page, r); });
+    case p::Call::ConvertBegin:
+        return Answered<p::ConvertBeginRequest>(document, converter::Begin);
+    case p::Call::ConvertFeed:
+        return Answered<p::ConvertFeedRequest>(
+            document, [piece](const auto& r) { return converter::Feed(r, piece); });
+    case p::Call::CsvPreview:
+        return Answered<p::CsvPreviewRequest>(
+            document, [piece](const auto& r) { return converter::Preview(r, piece); });
     }
-    if (name == "viewer") {
-        return Viewer(page, document);
-    }
-    if (name == "convertBegin") {
-        p::ConvertBeginRequest request;
-        const std::string wrong = Parsed(document, request);
-        return wrong.empty() ? converter::Begin(request) : Error(wrong);
-    }
-    if (name == "convertFeed") {
-        p::ConvertFeedRequest request;
-        const std::string wrong = Parsed(document, request);
-        return wrong.empty() ? converter::Feed(request, piece) : Error(wrong);
-    }
-    if (name == "csvPreview") {
-        p::CsvPreviewRequest request;
-        const std::string wrong = Parsed(document, request);
-        return wrong.empty() ? converter::Preview(request, piece) : Error(wrong);
-    }
-    return Error("unknown call " + p::Named(name));
+    return Error("unknown call");
 }
 
 struct Buffers {

@@ -32,6 +32,7 @@ export type PageDescription = { title: string; notice: string; url: string; figu
 
 export declare const EXPORTS: Readonly<{buffer: 'buffer', run: 'run', answer_size: 'answer_size', piece: 'piece', output: 'output', output_size: 'output_size'}>;
 export declare const CALLS: Readonly<{describe: 'describe', start: 'start', input: 'input', viewer: 'viewer', convertBegin: 'convertBegin', convertFeed: 'convertFeed', csvPreview: 'csvPreview'}>;
+export declare const VIEWER_EVENTS: Readonly<{load: 'load', show: 'show', read: 'read', unload: 'unload'}>;
 export declare const COMMANDS: Readonly<{none: '', clearPane: 'clearPane', copyPane: 'copyPane', showHelp: 'showHelp', openPublisher: 'openPublisher', endProgram: 'endProgram'}>;
 export declare const GESTURES: Readonly<{click: 'click', choose: 'choose', selectionChange: 'selectionChange', enter: 'enter', keyDown: 'keyDown', keyUp: 'keyUp', leaveField: 'leaveField'}>;
 export declare const EDITS: Readonly<{text: 'text', checked: 'checked', unchecked: 'unchecked', selection: 'selection'}>;

@@ -5,6 +5,8 @@
 // the model to read again after a failed read: the next Help tries again, as a page can come
 // back online. Close hides it.
 
+import { VIEWER_EVENTS } from './protocol.js';
+
 /** @typedef {import('./protocol.js').Message} Message */
 /** @typedef {import('./protocol.js').HelpErrors} HelpErrors */
 /** @typedef {import('./engine.js').Engine} Engine */
@@ -24,7 +26,7 @@ export class Viewer {
     this.errors = errors;
     this.showMessage = showMessage;
     this.engine = engine;
-    engine.viewer('load', { readAgain: true });
+    engine.viewer(VIEWER_EVENTS.load, { readAgain: true });
     this.panel = /** @type {HTMLElement} */ (document.getElementById('frmView'));
     this.text = /** @type {HTMLTextAreaElement} */ (document.getElementById('txbText1'));
     document.getElementById('cmdClose')?.addEventListener('click', () => this.close());
@@ -32,7 +34,7 @@ export class Viewer {
 
   /** @param {HTMLElement} mainPanel the viewer takes its width */
   async show(mainPanel) {
-    if (this.engine.viewer('show')) {
+    if (this.engine.viewer(VIEWER_EVENTS.show)) {
       /** @type {string} */
       let text;
       try {
@@ -45,7 +47,7 @@ export class Viewer {
         this.refuse(this.errors.empty);
         return;
       }
-      this.engine.viewer('read', { read: true });
+      this.engine.viewer(VIEWER_EVENTS.read, { read: true });
       this.text.value = text;
       this.text.setSelectionRange(0, 0);
     }
@@ -57,7 +59,7 @@ export class Viewer {
 
   /** @param {Message} message */
   refuse(message) {
-    this.engine.viewer('read', { read: false });
+    this.engine.viewer(VIEWER_EVENTS.read, { read: false });
     this.panel.hidden = true;
     this.showMessage(message, () => document.getElementById('cmdHelp')?.focus());
   }
